@@ -1,0 +1,19 @@
+// The settings records the wizard fills page by page and hands to the
+// control object. The application object carries exactly one set of them.
+#pragma once
+
+#include "dll_object.h"
+
+struct SettingsRecords {
+    RouterInfo routerInfo{"192.168.0.1", "admin", "kvmzt", 0, 0};
+    MacInfo macInfo;
+    SecurityParams securityParams;
+    StaticIpParams staticIpParams;
+    PppoeParams pppoeParams;
+    WirelessParams wirelessParams;
+    TunnelParams tunnelParams;
+    WanStatus wanStatus;
+};
+
+// The wizard always talks to port 80 of the router.
+inline constexpr int kRouterPort = 80;
