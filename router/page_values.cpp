@@ -1,0 +1,51 @@
+#include "page_values.h"
+
+#include <boost/regex.hpp>
+
+#include <array>
+#include <deque>
+#include <iterator>
+#include <utility>
+
+std::string ExtractFirstCapture(const std::string& text, const std::string& pattern) {
+    try {
+        const boost::regex expression(pattern, boost::regex::perl | boost::regex::icase);
+        std::string remaining = text;
+        std::deque<std::string> captures;
+        boost::regex_split(std::back_inserter(captures), remaining, expression);
+        return captures.empty() ? std::string() : captures.front();
+    } catch (const std::exception&) {
+        // A bad pattern or a match too complex for Boost reads as "not found".
+        return {};
+    }
+}
+
+std::optional<std::string> ConnectionTypeForIndex(const std::string& index) {
+    static const std::array<std::pair<const char*, const char*>, 6> kTypes{{
+        {"1", "Static IP"},
+        {"2", "Dynamic IP"},
+        {"3", "PPPoE"},
+        {"4", "L2TP"},
+        {"5", "PPTP"},
+        {"6", "802.1x"},
+    }};
+    for (const auto& [code, name] : kTypes)
+        if (index == code) return std::string(name);
+    return std::nullopt;
+}
+
+void ReadMacValues(const std::string& page, MacInfo& info) {
+    info.cloneMac = ExtractFirstCapture(page, kCloneMacPattern);
+    info.defaultMac = ExtractFirstCapture(page, kDefaultMacPattern);
+    info.factoryMac = ExtractFirstCapture(page, kFactoryMacPattern);
+    info.applyMac = info.defaultMac;
+}
+
+void ReadWanStatusValues(const std::string& page, WanStatus& status) {
+    status.wanIp = ExtractFirstCapture(page, kWanIpPattern);
+    status.wanGateway = ExtractFirstCapture(page, kGatewayPattern);
+    status.wanMask = ExtractFirstCapture(page, kSubnetMaskPattern);
+    status.wanMac = ExtractFirstCapture(page, kWanMacPattern);
+    if (auto type = ConnectionTypeForIndex(ExtractFirstCapture(page, kConnectionTypePattern)))
+        status.connectionType = std::move(*type);
+}

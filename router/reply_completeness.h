@@ -1,0 +1,24 @@
+// Decides when a raw reply already holds a whole HTTP response, so a reading
+// exchange can stop at once instead of waiting for a keep-alive router to
+// close. A reply without HTTP framing (the bare detection digit, no
+// Content-Length, garbage) is never called complete: it ends at close.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+class ReplyCompleteness {
+public:
+    explicit ReplyCompleteness(std::uint64_t bodyLimit);
+    ~ReplyCompleteness();
+    ReplyCompleteness(const ReplyCompleteness&) = delete;
+    ReplyCompleteness& operator=(const ReplyCompleteness&) = delete;
+
+    // Feeds the next received bytes, raw; true once a complete final response has arrived.
+    bool Feed(std::string_view bytes);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};

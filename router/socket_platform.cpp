@@ -1,0 +1,158 @@
+#include "socket_platform.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#ifdef _WIN32
+#include <ws2tcpip.h>
+#else
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+int ClampToPollTimeout(std::chrono::milliseconds timeout) {
+    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, 0x7fffffff));
+}
+
+#ifdef _WIN32
+int PollSocket(SocketHandle socket, short events, std::chrono::milliseconds timeout) {
+    WSAPOLLFD entry{socket, events, 0};
+    return WSAPoll(&entry, 1, ClampToPollTimeout(timeout));
+}
+#else
+int PollSocket(SocketHandle socket, short events, std::chrono::milliseconds timeout) {
+    pollfd entry{socket, events, 0};
+    for (;;) {
+        const int ready = ::poll(&entry, 1, ClampToPollTimeout(timeout));
+        if (ready >= 0 || errno != EINTR) return ready;
+    }
+}
+bool WasInterrupted() { return errno == EINTR; }
+#endif
+
+}  // namespace
+
+#ifdef _WIN32
+
+void StartSockets() {
+    WSADATA data{};
+    if (WSAStartup(MAKEWORD(2, 2), &data) == 0 &&
+        (LOBYTE(data.wVersion) != 2 || HIBYTE(data.wVersion) != 2))
+        WSACleanup();
+}
+
+SocketHandle OpenStreamSocket() { return ::socket(AF_INET, SOCK_STREAM, 0); }
+
+void CloseSocket(SocketHandle socket) { ::closesocket(socket); }
+
+bool ParseIpv4(const char* text, std::uint32_t& networkOrderAddress) {
+    networkOrderAddress = ::inet_addr(text);
+    return true;
+}
+
+// A plain blocking connect keeps the Windows path small.
+bool ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
+                   std::chrono::milliseconds) {
+    sockaddr_in peer{};
+    peer.sin_family = AF_INET;
+    peer.sin_port = htons(static_cast<u_short>(port));
+    peer.sin_addr.s_addr = networkOrderAddress;
+    return ::connect(socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) == 0;
+}
+
+bool SetReceiveTimeout(SocketHandle socket, std::chrono::milliseconds timeout) {
+    const DWORD value = static_cast<DWORD>(timeout.count());
+    return ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&value),
+                        sizeof value) == 0;
+}
+
+long SendSome(SocketHandle socket, const char* data, std::size_t length) {
+    return ::send(socket, data, static_cast<int>(std::min<std::size_t>(length, 0x7fffffff)), 0);
+}
+
+long ReceiveSome(SocketHandle socket, char* buffer, std::size_t length) {
+    return ::recv(socket, buffer, static_cast<int>(length), 0);
+}
+
+#else
+
+void StartSockets() {}
+
+SocketHandle OpenStreamSocket() { return ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0); }
+
+void CloseSocket(SocketHandle socket) { ::close(socket); }
+
+// inet_aton accepts what inet_addr accepts but reports bad text instead of
+// turning it into the broadcast address.
+bool ParseIpv4(const char* text, std::uint32_t& networkOrderAddress) {
+    in_addr parsed{};
+    if (::inet_aton(text, &parsed) == 0) return false;
+    networkOrderAddress = parsed.s_addr;
+    return true;
+}
+
+namespace {
+bool SetNonBlocking(SocketHandle socket, bool enabled) {
+    const int flags = ::fcntl(socket, F_GETFL);
+    if (flags < 0) return false;
+    return ::fcntl(socket, F_SETFL, enabled ? flags | O_NONBLOCK : flags & ~O_NONBLOCK) == 0;
+}
+}  // namespace
+
+// The OS would keep trying for about two minutes; the wizard's user should
+// not wait that long for a router that is not there.
+bool ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
+                   std::chrono::milliseconds timeout) {
+    sockaddr_in peer{};
+    peer.sin_family = AF_INET;
+    peer.sin_port = htons(static_cast<std::uint16_t>(port));
+    peer.sin_addr.s_addr = networkOrderAddress;
+    if (!SetNonBlocking(socket, true)) return false;
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
+        if (errno != EINPROGRESS && errno != EINTR) return false;
+        if (PollSocket(socket, POLLOUT, timeout) <= 0) return false;
+        int error = 0;
+        socklen_t size = sizeof error;
+        if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0)
+            return false;
+    }
+    return SetNonBlocking(socket, false);
+}
+
+bool SetReceiveTimeout(SocketHandle socket, std::chrono::milliseconds timeout) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timeout);
+    timeval value{};
+    value.tv_sec = static_cast<time_t>(seconds.count());
+    value.tv_usec = static_cast<suseconds_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(timeout - seconds).count());
+    return ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &value, sizeof value) == 0;
+}
+
+long SendSome(SocketHandle socket, const char* data, std::size_t length) {
+    for (;;) {
+        const ssize_t sent = ::send(socket, data, length, MSG_NOSIGNAL);
+        if (sent >= 0 || !WasInterrupted()) return static_cast<long>(sent);
+    }
+}
+
+long ReceiveSome(SocketHandle socket, char* buffer, std::size_t length) {
+    for (;;) {
+        const ssize_t received = ::recv(socket, buffer, length, 0);
+        if (received >= 0 || !WasInterrupted()) return static_cast<long>(received);
+    }
+}
+
+#endif
+
+WaitResult WaitReadable(SocketHandle socket, std::chrono::milliseconds timeout) {
+    const int ready = PollSocket(socket, POLLIN, timeout);
+    if (ready > 0) return WaitResult::Ready;
+    return ready == 0 ? WaitResult::TimedOut : WaitResult::Failed;
+}

@@ -1,0 +1,279 @@
+#include "string_helpers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <climits>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+QString ExecutablePath() {
+#ifdef _WIN32
+    wchar_t buffer[520] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, 520);
+    return QString::fromWCharArray(buffer, static_cast<int>(length));
+#else
+    // Works before (and without) a QCoreApplication exists.
+    const QString target = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    if (!target.isEmpty() || QCoreApplication::instance() == nullptr) {
+        return target;
+    }
+    return QCoreApplication::applicationFilePath();
+#endif
+}
+
+struct ConversionSpec {
+    bool leftAlign = false;
+    bool plusSign = false;
+    bool spaceSign = false;
+    bool alternate = false;
+    bool zeroPad = false;
+    int width = 0;
+    int precision = -1;  // -1: none given
+    QChar conversion;
+};
+
+bool IsSupportedConversion(QChar c) {
+    return QStringView(u"sSdiuxXoc").contains(c);
+}
+
+QString Pad(const QString& body, const ConversionSpec& spec) {
+    const int missing = spec.width - static_cast<int>(body.size());
+    if (missing <= 0) {
+        return body;
+    }
+    return spec.leftAlign ? body + QString(missing, u' ') : QString(missing, u' ') + body;
+}
+
+QString RenderText(QString text, const ConversionSpec& spec) {
+    if (spec.precision >= 0 && spec.precision < text.size()) {
+        text.truncate(spec.precision);
+    }
+    return Pad(text, spec);
+}
+
+QString RenderInteger(const FormatArgument::Integer& number, const ConversionSpec& spec) {
+    const QChar conv = spec.conversion;
+    const bool signedConversion = conv == u'd' || conv == u'i' || conv == u's' || conv == u'S';
+    bool negative = false;
+    std::uint64_t magnitude = number.bits;
+    if (signedConversion && number.isSigned) {
+        const int shift = 64 - 8 * number.bytes;
+        const auto value = static_cast<std::int64_t>(number.bits << shift) >> shift;  // sign-extend
+        negative = value < 0;
+        magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    }
+    const int base = (conv == u'x' || conv == u'X') ? 16 : (conv == u'o' ? 8 : 10);
+    QString digits = (spec.precision == 0 && magnitude == 0) ? QString() : QString::number(magnitude, base);
+    if (conv == u'X') {
+        digits = digits.toUpper();
+    }
+    if (spec.precision > digits.size()) {
+        digits.prepend(QString(spec.precision - digits.size(), u'0'));
+    }
+    QString prefix;
+    if (signedConversion) {
+        prefix = negative ? QStringLiteral("-") : spec.plusSign ? QStringLiteral("+") : spec.spaceSign ? QStringLiteral(" ") : QString();
+    } else if (spec.alternate && magnitude != 0 && base == 16) {
+        prefix = conv == u'X' ? QStringLiteral("0X") : QStringLiteral("0x");
+    } else if (spec.alternate && base == 8 && !digits.startsWith(u'0')) {
+        prefix = QStringLiteral("0");
+    }
+    const int missing = spec.width - static_cast<int>(prefix.size() + digits.size());
+    if (missing > 0 && spec.zeroPad && !spec.leftAlign && spec.precision < 0) {
+        return prefix + QString(missing, u'0') + digits;
+    }
+    return Pad(prefix + digits, spec);
+}
+
+QString RenderArgument(const FormatArgument* argument, const ConversionSpec& spec) {
+    if (argument == nullptr) {
+        return {};  // more conversions than arguments: print nothing for it
+    }
+    if (const QString* text = argument->Text()) {
+        return RenderText(spec.conversion == u'c' ? text->left(1) : *text, spec);
+    }
+    const FormatArgument::Integer& number = *argument->Number();
+    if (spec.conversion == u'c') {
+        const auto code = static_cast<char32_t>(number.bits);
+        return Pad(QString::fromUcs4(&code, 1), spec);
+    }
+    return RenderInteger(number, spec);
+}
+
+// Reads digits or a '*' (taking the next argument) at position i.
+int ReadCount(QStringView format, qsizetype& i, std::span<const FormatArgument> arguments, std::size_t& next) {
+    if (i < format.size() && format[i] == u'*') {
+        ++i;
+        if (next < arguments.size() && arguments[next].Number() != nullptr) {
+            const auto* number = arguments[next].Number();
+            ++next;
+            return static_cast<int>(static_cast<std::int32_t>(number->bits));
+        }
+        ++next;
+        return 0;
+    }
+    int count = 0;
+    while (i < format.size() && format[i].isDigit() && format[i].unicode() < 128) {
+        count = std::min(count * 10 + (format[i].unicode() - u'0'), 100000);
+        ++i;
+    }
+    return count;
+}
+
+}  // namespace
+
+QString ModuleDirFromExecutablePath(const QString& executablePath) {
+    const qsizetype cut = std::max(executablePath.lastIndexOf(u'/'), executablePath.lastIndexOf(u'\\'));
+    return cut < 0 ? executablePath : executablePath.left(cut + 1);
+}
+
+QString GetModuleDir() {
+    static const QString directory = ModuleDirFromExecutablePath(ExecutablePath());
+    return directory;
+}
+
+QString NativePath(const QString& path) {
+#ifdef _WIN32
+    return QDir::toNativeSeparators(path);
+#else
+    QString native = path;
+    return native.replace(u'\\', u'/');
+#endif
+}
+
+QString FormatStringFromList(QStringView format, std::span<const FormatArgument> arguments) {
+    QString out;
+    std::size_t next = 0;
+    for (qsizetype i = 0; i < format.size() && out.size() <= kFormatLimitChars; ++i) {
+        if (format[i] != u'%') {
+            out += format[i];
+            continue;
+        }
+        const qsizetype start = i++;
+        if (i < format.size() && format[i] == u'%') {
+            out += u'%';
+            continue;
+        }
+        ConversionSpec spec;
+        for (; i < format.size() && QStringView(u"-+ #0").contains(format[i]); ++i) {
+            spec.leftAlign |= format[i] == u'-';
+            spec.plusSign |= format[i] == u'+';
+            spec.spaceSign |= format[i] == u' ';
+            spec.alternate |= format[i] == u'#';
+            spec.zeroPad |= format[i] == u'0';
+        }
+        spec.width = ReadCount(format, i, arguments, next);
+        if (spec.width < 0) {
+            spec.leftAlign = true;
+            spec.width = -spec.width;
+        }
+        if (i < format.size() && format[i] == u'.') {
+            ++i;
+            spec.precision = std::max(ReadCount(format, i, arguments, next), 0);
+        }
+        while (i < format.size() && QStringView(u"hlLqjzt").contains(format[i])) {
+            ++i;
+        }
+        if (i >= format.size() || !IsSupportedConversion(format[i])) {
+            // Not a conversion we know: keep the text as written.
+            out += format.mid(start, std::min(i + 1, format.size()) - start);
+            continue;
+        }
+        spec.conversion = format[i];
+        out += RenderArgument(next < arguments.size() ? &arguments[next] : nullptr, spec);
+        ++next;
+    }
+    out.truncate(kFormatLimitChars);
+    return out;
+}
+
+int FindFirstOf(const QString& text, int start, const QString& set) {
+    if (start < 0) {
+        return -1;
+    }
+    for (qsizetype i = start; i < text.size(); ++i) {
+        if (set.contains(text[i])) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int FindClosingQuote(const QString& text, QChar quote, int start) {
+    if (start < 0) {
+        return -1;
+    }
+    const QString quoteSet(quote);
+    for (;;) {
+        const int i = FindFirstOf(text, start, quoteSet);
+        if (i <= 0 || text[i - 1] != u'\\') {
+            return i;
+        }
+        start = i + 1;
+    }
+}
+
+int SplitQuoted(const QString& text, QStringList& list, QChar separator) {
+    if (text.isNull()) {
+        return -1;
+    }
+    QString current;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == separator) {
+            list.append(current);
+            current.clear();
+        } else if (c == u'\'' || c == u'"') {
+            const int closing = FindClosingQuote(text, c, i + 1);
+            if (closing < 0) {
+                current += text.mid(i + 1);
+                list.append(current);
+                return static_cast<int>(list.size());
+            }
+            current += text.mid(i + 1, closing - i - 1);
+            i = closing;
+        } else {
+            current += c;
+        }
+    }
+    if (!current.isEmpty()) {
+        list.append(current);
+    }
+    return static_cast<int>(list.size());
+}
+
+int ParseLeadingInt(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && QStringView(u" \t\n\v\f\r").contains(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        value = std::min(value * 10 + (text[i].unicode() - u'0'), static_cast<long long>(INT_MAX) + 1);
+    }
+    if (negative) {
+        value = -value;
+    }
+    return static_cast<int>(std::clamp(value, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)));
+}
+
+int ParseColorTriplet(const QString& text, ColorRef& colour) {
+    QStringList items;
+    if (SplitQuoted(text, items, u',') != 3) {
+        return 0;
+    }
+    const auto channel = [&items](int index) { return static_cast<ColorRef>(ParseLeadingInt(items[index])) & 0xFFu; };
+    colour = channel(0) | channel(1) << 8 | channel(2) << 16;
+    return 1;
+}
