@@ -160,7 +160,8 @@ RouterState RouterModel::snapshot(Clock::time_point now) const {
     state.connectionTypeIndex = state.wanType;
     state.defaultMac = state.wanMac;
     state.linkUp = !state.restarting && linkUpAt_ && now >= *linkUpAt_;
-    state.cableDSL = state.linkUp ? "2" : (state.connectRequested && !state.restarting ? "1" : "0");
+    const char linkValue = state.linkUp ? '2' : (state.connectRequested && !state.restarting ? '1' : '0');
+    state.cableDSL.assign(1, linkValue);
     if (!state.linkUp)
         return state;
 
