@@ -1,0 +1,187 @@
+// The task scripts: order of operations and pauses, repeat rules, results and
+// the records they read and write, against a recording control object.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "recording_control_object.h"
+#include "setup_tasks.h"
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+namespace {
+
+class SetupScriptTest : public ::testing::Test {
+protected:
+    SetupScriptTest() {
+        records.routerInfo = {"127.0.0.1", "admin", "secret", 3, 0};
+    }
+
+    int Run(int task) {
+        return RunSetupScript(task, &router, records, router.Pauses(), adapters);
+    }
+
+    RecordingControlObject router;
+    SettingsRecords records;
+    std::vector<std::string> commands;
+    CAdapterReset adapters{[this](const std::string& line) {
+        router.Record("run " + line);
+        commands.push_back(line);
+        return std::string();
+    }};
+};
+
+TEST_F(SetupScriptTest, LinkWithRefusedLoginTriesTwiceAndReadsNoMac) {
+    router.Script("CheckLogin", {0, 0});
+    EXPECT_EQ(Run(TASK_LINK), 0);
+    EXPECT_THAT(router.Log(), ElementsAre("run ipconfig.exe", "pause 2000", "CheckLogin", "CheckLogin", "pause 3500"));
+    EXPECT_TRUE(records.macInfo.defaultMac.empty());
+}
+
+TEST_F(SetupScriptTest, LinkRepeatsLoginWithoutReplyAndReadsTheMacAddresses) {
+    router.Script("CheckLogin", {-1, 1});
+    router.Script("ReadMacInfo", {-1, 1});
+    router.macInfo = {"00:11:22:33:44:55", "00:11:22:33:44:56", "00:11:22:33:44:57", "00:11:22:33:44:56", ""};
+    records.macInfo.spare = "kept";
+
+    EXPECT_EQ(Run(TASK_LINK), 1);
+    EXPECT_THAT(router.Log(), ElementsAre("run ipconfig.exe", "pause 2000", "CheckLogin", "CheckLogin", "pause 3500",
+                                          "ReadMacInfo", "ReadMacInfo", "GetMacInfo"));
+    EXPECT_EQ(records.macInfo.defaultMac, "00:11:22:33:44:56");
+    EXPECT_EQ(records.macInfo.applyMac, "00:11:22:33:44:56");
+    EXPECT_EQ(records.macInfo.spare, "kept");
+}
+
+TEST_F(SetupScriptTest, EveryRouterCallTakesTheLoginAfreshOnPort80) {
+    // A pause that changes the password stands for a page writing the record.
+    auto pause = [this](int milliseconds) {
+        router.Record("pause " + std::to_string(milliseconds));
+        records.routerInfo.password = "changed";
+    };
+    router.Script("CheckLogin", {0, 1});
+    RunSetupScript(TASK_LINK, &router, records, pause, adapters);
+    EXPECT_THAT(router.Logins(), ElementsAre("127.0.0.1:80 admin/changed", "127.0.0.1:80 admin/changed",
+                                             "127.0.0.1:80 admin/changed"));
+}
+
+struct DetectCase {
+    std::vector<int> answers;
+    int result;
+    std::vector<std::string> log;
+};
+
+class DetectScriptTest : public SetupScriptTest, public ::testing::WithParamInterface<DetectCase> {};
+
+TEST_P(DetectScriptTest, RepeatsOnlyWhenTheRouterGaveNoReply) {
+    router.Script("DetectWanMode", GetParam().answers);
+    EXPECT_EQ(Run(TASK_AUTO), GetParam().result);
+    EXPECT_THAT(router.Log(), ElementsAreArray(GetParam().log));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, DetectScriptTest,
+    ::testing::Values(DetectCase{{3}, 3, {"pause 500", "DetectWanMode"}},
+                      DetectCase{{0}, 0, {"pause 500", "DetectWanMode"}},
+                      DetectCase{{-1, 2}, 2, {"pause 500", "DetectWanMode", "pause 1000", "DetectWanMode"}},
+                      DetectCase{{-1, -1}, -1, {"pause 500", "DetectWanMode", "pause 1000", "DetectWanMode"}}));
+
+TEST_F(SetupScriptTest, AccountCheckPollsFourTimesWhenTheLinkStaysDown) {
+    router.Script("PollWanLink", {0, -1, 0, 0});
+    EXPECT_EQ(Run(TASK_CHECK), 0);
+    EXPECT_THAT(router.Log(),
+                ElementsAre("pause 500", "SetRouterInfo", "SetPppoeParams", "ConnectWan", "pause 2000",
+                            "ApplyWanSettings", "pause 1000", "PollWanLink", "pause 10000", "PollWanLink",
+                            "pause 10000", "PollWanLink", "pause 10000", "PollWanLink", "pause 10000"));
+}
+
+TEST_F(SetupScriptTest, AccountCheckRepeatsOnlyNegativeResultsAndStopsPollingOnLinkUp) {
+    router.Script("ConnectWan", {0});
+    router.Script("ApplyWanSettings", {-1, -1});
+    router.Script("PollWanLink", {0, 1});
+    records.pppoeParams = {"isp-user", "isp-pass", ""};
+
+    EXPECT_EQ(Run(TASK_CHECK), 1);
+    EXPECT_THAT(router.Log(),
+                ElementsAre("pause 500", "SetRouterInfo", "SetPppoeParams", "ConnectWan", "pause 2000",
+                            "ApplyWanSettings", "ApplyWanSettings", "pause 1000", "PollWanLink", "pause 10000",
+                            "PollWanLink"));
+    EXPECT_EQ(router.pppoeParams.user, "isp-user");
+    EXPECT_EQ(router.routerInfo.wanType, 3);
+}
+
+struct SaveCase {
+    int wanType;
+    std::vector<std::string> recordSetters;
+};
+
+class SaveScriptTest : public SetupScriptTest, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveScriptTest, HandsOverTheRecordOfTheWanTypeThenSavesAndReadsStatus) {
+    records.routerInfo.wanType = GetParam().wanType;
+    std::vector<std::string> expected{"SetRouterInfo"};
+    expected.insert(expected.end(), GetParam().recordSetters.begin(), GetParam().recordSetters.end());
+    for (const char* entry : {"SetMacInfo", "pause 1000", "SetWirelessParams", "SetSecurityParams", "ApplyWanSettings",
+                              "pause 10000", "ApplyWireless", "pause 20000", "ReadWanStatus", "GetWanStatus"}) {
+        expected.emplace_back(entry);
+    }
+
+    EXPECT_EQ(Run(TASK_SAVE), 1);
+    EXPECT_THAT(router.Log(), ElementsAreArray(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(WanTypes, SaveScriptTest,
+                         ::testing::Values(SaveCase{1, {"SetStaticIpParams"}}, SaveCase{2, {}},
+                                           SaveCase{3, {"SetPppoeParams"}}, SaveCase{4, {"SetTunnelParams"}},
+                                           SaveCase{5, {"SetTunnelParams"}}, SaveCase{0, {}}, SaveCase{9, {}}));
+
+TEST_F(SetupScriptTest, SaveWhoseWirelessStepFailsStillWaitsAndReadsTheStatus) {
+    router.Script("ApplyWanSettings", {-1, -1});
+    router.Script("ApplyWireless", {-1, -1});
+    router.Script("ReadWanStatus", {0, 1});
+    router.wanStatus.wanIp = "10.0.0.2";
+    records.wirelessParams.ssid = "home";
+    records.securityParams.passphrase = "12345678";
+
+    EXPECT_EQ(Run(TASK_SAVE), -1);
+    EXPECT_THAT(router.Log(), ElementsAre("SetRouterInfo", "SetPppoeParams", "SetMacInfo", "pause 1000",
+                                          "SetWirelessParams", "SetSecurityParams", "ApplyWanSettings",
+                                          "ApplyWanSettings", "pause 10000", "ApplyWireless", "ApplyWireless",
+                                          "pause 20000", "ReadWanStatus", "ReadWanStatus", "GetWanStatus"));
+    EXPECT_EQ(router.wirelessParams.ssid, "home");
+    EXPECT_EQ(router.securityParams.passphrase, "12345678");
+    EXPECT_EQ(records.wanStatus.wanIp, "10.0.0.2");
+}
+
+TEST_F(SetupScriptTest, RestartCopiesTheHeldStatusEvenWhenBothReadsFail) {
+    router.Script("ConnectWan", {-1, 0});
+    router.Script("ApplyMacClone", {0});
+    router.Script("ReadWanStatus", {-1, -1});
+    router.wanStatus = {"PPPoE", "10.0.0.2", "255.255.255.0", "10.0.0.1", "00:11:22:33:44:56", "", 0, 0, false, 0, ""};
+    records.wanStatus.extraText = "home";
+
+    Run(TASK_REBOOT);
+    EXPECT_THAT(router.Log(), ElementsAre("ConnectWan", "ConnectWan", "pause 500", "ApplyMacClone", "pause 30000",
+                                          "ReadWanStatus", "ReadWanStatus", "GetWanStatus"));
+    EXPECT_EQ(records.wanStatus.connectionType, "PPPoE");
+    EXPECT_EQ(records.wanStatus.wanMac, "00:11:22:33:44:56");
+    EXPECT_EQ(records.wanStatus.extraText, "home");
+}
+
+TEST_F(SetupScriptTest, UnknownTaskCodesRunNothing) {
+    for (int task : {0, 6, -1}) {
+        EXPECT_EQ(Run(task), 0) << task;
+    }
+    EXPECT_THAT(router.Log(), IsEmpty());
+    EXPECT_THAT(commands, IsEmpty());
+}
+
+TEST_F(SetupScriptTest, WithoutControlObjectEveryTaskEndsAtOnceWithMinusOne) {
+    for (int task = TASK_LINK; task <= TASK_REBOOT; ++task) {
+        EXPECT_EQ(RunSetupScript(task, nullptr, records, router.Pauses(), adapters), kNoControlObjectResult);
+    }
+    EXPECT_THAT(router.Log(), IsEmpty());
+    EXPECT_THAT(commands, IsEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,150 @@
+#include "setup_tasks.h"
+
+#include <string>
+
+namespace {
+
+using RouterOperation = int (CDLLObject::*)(std::string, int, std::string, std::string);
+
+class ScriptContext {
+public:
+    ScriptContext(CDLLObject& object, SettingsRecords& records, const PauseFunction& pause)
+        : object_(object), records_(records), pause_(pause) {}
+
+    CDLLObject& object() { return object_; }
+    SettingsRecords& records() { return records_; }
+    void Pause(int milliseconds) { pause_(milliseconds); }
+
+    // The login is read afresh for every call, as the pages may have changed it.
+    int Call(RouterOperation operation) {
+        const RouterInfo& login = records_.routerInfo;
+        return (object_.*operation)(login.address, kRouterPort, login.user, login.password);
+    }
+    int CallRepeatingIfNegative(RouterOperation operation) {
+        const int result = Call(operation);
+        return result < 0 ? Call(operation) : result;
+    }
+    int CallRepeatingIfBelowOne(RouterOperation operation) {
+        const int result = Call(operation);
+        return result < 1 ? Call(operation) : result;
+    }
+
+private:
+    CDLLObject& object_;
+    SettingsRecords& records_;
+    const PauseFunction& pause_;
+};
+
+int RunLinkScript(ScriptContext& script, CAdapterReset& adapters) {
+    adapters.ResetAdaptersToDhcp();
+    script.Pause(2000);
+    const int result = script.CallRepeatingIfBelowOne(&CDLLObject::CheckLogin);
+    script.Pause(3500);
+    if (result == 1) {
+        script.CallRepeatingIfNegative(&CDLLObject::ReadMacInfo);
+        script.object().GetMacInfo(script.records().macInfo);
+    }
+    return result;
+}
+
+int RunDetectScript(ScriptContext& script) {
+    script.Pause(500);
+    int result = script.Call(&CDLLObject::DetectWanMode);
+    if (result < 0) {
+        script.Pause(1000);
+        result = script.Call(&CDLLObject::DetectWanMode);
+    }
+    return result;
+}
+
+int RunAccountCheckScript(ScriptContext& script) {
+    constexpr int kLinkPolls = 4;
+    script.Pause(500);
+    script.object().SetRouterInfo(script.records().routerInfo);
+    script.object().SetPppoeParams(script.records().pppoeParams);
+    script.CallRepeatingIfNegative(&CDLLObject::ConnectWan);
+    script.Pause(2000);
+    script.CallRepeatingIfNegative(&CDLLObject::ApplyWanSettings);
+    script.Pause(1000);
+    int result = 0;
+    for (int poll = 0; poll < kLinkPolls; ++poll) {
+        result = script.Call(&CDLLObject::PollWanLink);
+        if (result == 1) {
+            break;
+        }
+        script.Pause(10000);
+    }
+    return result;
+}
+
+void HandOverWanTypeRecord(ScriptContext& script) {
+    CDLLObject& object = script.object();
+    const SettingsRecords& records = script.records();
+    switch (records.routerInfo.wanType) {
+    case 1:
+        object.SetStaticIpParams(records.staticIpParams);
+        break;
+    case 3:
+        object.SetPppoeParams(records.pppoeParams);
+        break;
+    case 4:
+    case 5:
+        object.SetTunnelParams(records.tunnelParams);
+        break;
+    default:  // dynamic IP needs no record
+        break;
+    }
+}
+
+int RunSaveScript(ScriptContext& script) {
+    CDLLObject& object = script.object();
+    SettingsRecords& records = script.records();
+    object.SetRouterInfo(records.routerInfo);
+    HandOverWanTypeRecord(script);
+    object.SetMacInfo(records.macInfo);
+    script.Pause(1000);
+    object.SetWirelessParams(records.wirelessParams);
+    object.SetSecurityParams(records.securityParams);
+    script.CallRepeatingIfNegative(&CDLLObject::ApplyWanSettings);
+    script.Pause(10000);
+    const int result = script.CallRepeatingIfBelowOne(&CDLLObject::ApplyWireless);
+    script.Pause(20000);
+    script.CallRepeatingIfBelowOne(&CDLLObject::ReadWanStatus);
+    // Copied even when both reads failed: the page shows what the object holds.
+    object.GetWanStatus(records.wanStatus);
+    return result;
+}
+
+void RunRestartScript(ScriptContext& script) {
+    script.CallRepeatingIfNegative(&CDLLObject::ConnectWan);
+    script.Pause(500);
+    script.CallRepeatingIfNegative(&CDLLObject::ApplyMacClone);
+    script.Pause(30000);
+    script.CallRepeatingIfBelowOne(&CDLLObject::ReadWanStatus);
+    script.object().GetWanStatus(script.records().wanStatus);
+}
+
+}  // namespace
+
+int RunSetupScript(int task, CDLLObject* object, SettingsRecords& records, const PauseFunction& pause,
+                   CAdapterReset& adapters) {
+    if (object == nullptr) {
+        return kNoControlObjectResult;
+    }
+    ScriptContext script(*object, records, pause);
+    switch (task) {
+    case TASK_LINK:
+        return RunLinkScript(script, adapters);
+    case TASK_AUTO:
+        return RunDetectScript(script);
+    case TASK_CHECK:
+        return RunAccountCheckScript(script);
+    case TASK_SAVE:
+        return RunSaveScript(script);
+    case TASK_REBOOT:
+        RunRestartScript(script);
+        return 0;  // nobody reads it
+    default:
+        return 0;
+    }
+}
