@@ -42,23 +42,23 @@ bool IsSupportedConversion(QChar c) {
     return QStringView(u"sSdiuxXoc").contains(c);
 }
 
-QString Pad(const QString& body, const ConversionSpec& spec) {
-    const int missing = spec.width - static_cast<int>(body.size());
+QString Pad(const QString& body, const ConversionSpec& directive) {
+    const int missing = directive.width - static_cast<int>(body.size());
     if (missing <= 0) {
         return body;
     }
-    return spec.leftAlign ? body + QString(missing, u' ') : QString(missing, u' ') + body;
+    return directive.leftAlign ? body + QString(missing, u' ') : QString(missing, u' ') + body;
 }
 
-QString RenderText(QString text, const ConversionSpec& spec) {
-    if (spec.precision >= 0 && spec.precision < text.size()) {
-        text.truncate(spec.precision);
+QString RenderText(QString text, const ConversionSpec& directive) {
+    if (directive.precision >= 0 && directive.precision < text.size()) {
+        text.truncate(directive.precision);
     }
-    return Pad(text, spec);
+    return Pad(text, directive);
 }
 
-QString RenderInteger(const FormatArgument::Integer& number, const ConversionSpec& spec) {
-    const QChar conv = spec.conversion;
+QString RenderInteger(const FormatArgument::Integer& number, const ConversionSpec& directive) {
+    const QChar conv = directive.conversion;
     const bool signedConversion = conv == u'd' || conv == u'i' || conv == u's' || conv == u'S';
     bool negative = false;
     std::uint64_t magnitude = number.bits;
@@ -69,41 +69,41 @@ QString RenderInteger(const FormatArgument::Integer& number, const ConversionSpe
         magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     }
     const int base = (conv == u'x' || conv == u'X') ? 16 : (conv == u'o' ? 8 : 10);
-    QString digits = (spec.precision == 0 && magnitude == 0) ? QString() : QString::number(magnitude, base);
+    QString digits = (directive.precision == 0 && magnitude == 0) ? QString() : QString::number(magnitude, base);
     if (conv == u'X') {
         digits = digits.toUpper();
     }
-    if (spec.precision > digits.size()) {
-        digits.prepend(QString(spec.precision - digits.size(), u'0'));
+    if (directive.precision > digits.size()) {
+        digits.prepend(QString(directive.precision - digits.size(), u'0'));
     }
     QString prefix;
     if (signedConversion) {
-        prefix = negative ? QStringLiteral("-") : spec.plusSign ? QStringLiteral("+") : spec.spaceSign ? QStringLiteral(" ") : QString();
-    } else if (spec.alternate && magnitude != 0 && base == 16) {
+        prefix = negative ? QStringLiteral("-") : directive.plusSign ? QStringLiteral("+") : directive.spaceSign ? QStringLiteral(" ") : QString();
+    } else if (directive.alternate && magnitude != 0 && base == 16) {
         prefix = conv == u'X' ? QStringLiteral("0X") : QStringLiteral("0x");
-    } else if (spec.alternate && base == 8 && !digits.startsWith(u'0')) {
+    } else if (directive.alternate && base == 8 && !digits.startsWith(u'0')) {
         prefix = QStringLiteral("0");
     }
-    const int missing = spec.width - static_cast<int>(prefix.size() + digits.size());
-    if (missing > 0 && spec.zeroPad && !spec.leftAlign && spec.precision < 0) {
+    const int missing = directive.width - static_cast<int>(prefix.size() + digits.size());
+    if (missing > 0 && directive.zeroPad && !directive.leftAlign && directive.precision < 0) {
         return prefix + QString(missing, u'0') + digits;
     }
-    return Pad(prefix + digits, spec);
+    return Pad(prefix + digits, directive);
 }
 
-QString RenderArgument(const FormatArgument* argument, const ConversionSpec& spec) {
+QString RenderArgument(const FormatArgument* argument, const ConversionSpec& directive) {
     if (argument == nullptr) {
         return {};  // more conversions than arguments: print nothing for it
     }
     if (const QString* text = argument->Text()) {
-        return RenderText(spec.conversion == u'c' ? text->left(1) : *text, spec);
+        return RenderText(directive.conversion == u'c' ? text->left(1) : *text, directive);
     }
     const FormatArgument::Integer& number = *argument->Number();
-    if (spec.conversion == u'c') {
+    if (directive.conversion == u'c') {
         const auto code = static_cast<char32_t>(number.bits);
-        return Pad(QString::fromUcs4(&code, 1), spec);
+        return Pad(QString::fromUcs4(&code, 1), directive);
     }
-    return RenderInteger(number, spec);
+    return RenderInteger(number, directive);
 }
 
 // Reads digits or a '*' (taking the next argument) at position i.
@@ -160,22 +160,22 @@ QString FormatStringFromList(QStringView format, std::span<const FormatArgument>
             out += u'%';
             continue;
         }
-        ConversionSpec spec;
+        ConversionSpec directive;
         for (; i < format.size() && QStringView(u"-+ #0").contains(format[i]); ++i) {
-            spec.leftAlign |= format[i] == u'-';
-            spec.plusSign |= format[i] == u'+';
-            spec.spaceSign |= format[i] == u' ';
-            spec.alternate |= format[i] == u'#';
-            spec.zeroPad |= format[i] == u'0';
+            directive.leftAlign |= format[i] == u'-';
+            directive.plusSign |= format[i] == u'+';
+            directive.spaceSign |= format[i] == u' ';
+            directive.alternate |= format[i] == u'#';
+            directive.zeroPad |= format[i] == u'0';
         }
-        spec.width = ReadCount(format, i, arguments, next);
-        if (spec.width < 0) {
-            spec.leftAlign = true;
-            spec.width = -spec.width;
+        directive.width = ReadCount(format, i, arguments, next);
+        if (directive.width < 0) {
+            directive.leftAlign = true;
+            directive.width = -directive.width;
         }
         if (i < format.size() && format[i] == u'.') {
             ++i;
-            spec.precision = std::max(ReadCount(format, i, arguments, next), 0);
+            directive.precision = std::max(ReadCount(format, i, arguments, next), 0);
         }
         while (i < format.size() && QStringView(u"hlLqjzt").contains(format[i])) {
             ++i;
@@ -185,8 +185,8 @@ QString FormatStringFromList(QStringView format, std::span<const FormatArgument>
             out += format.mid(start, std::min(i + 1, format.size()) - start);
             continue;
         }
-        spec.conversion = format[i];
-        out += RenderArgument(next < arguments.size() ? &arguments[next] : nullptr, spec);
+        directive.conversion = format[i];
+        out += RenderArgument(next < arguments.size() ? &arguments[next] : nullptr, directive);
         ++next;
     }
     out.truncate(kFormatLimitChars);
