@@ -29,7 +29,12 @@ void BM_ExtractFirstCapture(benchmark::State& state) {
     state.SetLabel(withKey ? "key present" : "key absent");
 }
 
-BENCHMARK(BM_ExtractFirstCapture)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ExtractFirstCapture)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

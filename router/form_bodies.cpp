@@ -48,7 +48,9 @@ std::string L2tpBody(const TunnelParams& tunnel) {
 // ---- Wireless ("/goform/wirelessBasic") ----
 
 // The extension channel sits four channels above for 1-4, four below otherwise.
-long long ExtensionChannel(long long channel) { return channel >= 1 && channel <= 4 ? channel + 4 : channel - 4; }
+long long ExtensionChannel(long long channel) {
+    return channel >= 1 && channel <= 4 ? channel + 4 : channel - 4;
+}
 
 // ---- Security ("/goform/APSecurity") ----
 
@@ -76,9 +78,9 @@ std::string DisabledSecurityBody(int mode) {
 }
 
 std::string WpaTail(const SecurityParams& security) {
-    return std::string("&cipher=") + (security.wpaCipher != 0 ? "1" : "0") + "&passphrase=" +
-           security.passphrase + "&keyRenewalInterval=" + std::to_string(security.keyRenewalInterval) +
-           kRadiusFields;
+    return std::string("&cipher=") + (security.wpaCipher != 0 ? "1" : "0") +
+           "&passphrase=" + security.passphrase +
+           "&keyRenewalInterval=" + std::to_string(security.keyRenewalInterval) + kRadiusFields;
 }
 
 // The router's WEP form, per chosen key: what comes before the key text and
@@ -117,8 +119,8 @@ std::string BuildWanSettingsBody(int wanType, const StaticIpParams& staticIp, co
                                  const TunnelParams& tunnel) {
     switch (wanType) {
         case 1:
-            return ClassicWanBody("1", {staticIp.ip, staticIp.mask, staticIp.gateway, "", "", staticIp.dns1,
-                                        staticIp.dns2});
+            return ClassicWanBody(
+                "1", {staticIp.ip, staticIp.mask, staticIp.gateway, "", "", staticIp.dns1, staticIp.dns2});
         case 2:
             return ClassicWanBody("2", {});
         case 3:
@@ -134,9 +136,10 @@ std::string BuildWanSettingsBody(int wanType, const StaticIpParams& staticIp, co
 
 std::string BuildWirelessBasicBody(const WirelessParams& wireless) {
     const bool mixedN = wireless.wirelessMode == 1;
-    std::string body = std::string("enablewireless=1&enablewirelessEx=1&wirelessmode=") + (mixedN ? "9" : "0") +
-                       "&bssid_num=1&ssid=" + wireless.ssid + "&mssid_1=&broadcastssid=" +
-                       (wireless.broadcastSsid ? "1" : "0") + "&apisolated=0&mbssidapisolated=0" +
+    std::string body = std::string("enablewireless=1&enablewirelessEx=1&wirelessmode=") +
+                       (mixedN ? "9" : "0") + "&bssid_num=1&ssid=" + wireless.ssid +
+                       "&mssid_1=&broadcastssid=" + (wireless.broadcastSsid ? "1" : "0") +
+                       "&apisolated=0&mbssidapisolated=0" +
                        "&sz11gChannel=" + std::to_string(wireless.channel);
     if (!mixedN) return body + "&n_mode=0&n_bandwidth=1&n_gi=1&n_rdg=1&n_extcha=1&n_amsdu=0";
     body += "&n_mode=0&n_bandwidth=1&n_gi=1&n_mcs=33&n_rdg=1";

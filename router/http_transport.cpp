@@ -28,8 +28,8 @@ std::string ReadReply(SocketHandle socket, const TransportLimits& limits) {
         buffer.fill('\0');
         const long count = ReceiveSome(socket, buffer.data(), kReceiveBlock);
         if (count <= 0) break;
-        const std::size_t usable = std::min<std::size_t>(static_cast<std::size_t>(count),
-                                                         limits.replyCap - received);
+        const std::size_t usable =
+            std::min<std::size_t>(static_cast<std::size_t>(count), limits.replyCap - received);
         received += usable;
         reply.append(buffer.data(), strnlen(buffer.data(), usable));
         if (received >= limits.replyCap) break;
@@ -40,7 +40,9 @@ std::string ReadReply(SocketHandle socket, const TransportLimits& limits) {
 
 }  // namespace
 
-void SleepFor(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
+void SleepFor(std::chrono::milliseconds duration) {
+    std::this_thread::sleep_for(duration);
+}
 
 SocketHandle ConnectToRouter(const std::string& address, int port, std::chrono::milliseconds timeout) {
     std::uint32_t peer = 0;
@@ -64,10 +66,9 @@ long SendAll(const char* data, std::size_t length, SocketHandle socket) {
     return static_cast<long>(length);
 }
 
-int HttpExchange(const std::string& address, int port, const std::string& user,
-                 const std::string& password, const std::string& path, const std::string& body,
-                 std::string& reply, bool readReply, SocketHandle& connection,
-                 const TransportLimits& limits) {
+int HttpExchange(const std::string& address, int port, const std::string& user, const std::string& password,
+                 const std::string& path, const std::string& body, std::string& reply, bool readReply,
+                 SocketHandle& connection, const TransportLimits& limits) {
     const std::string request = ComposeRequest(address, path, user, password, body, !body.empty());
 
     if (connection != kNoSocket) {
@@ -78,8 +79,7 @@ int HttpExchange(const std::string& address, int port, const std::string& user,
     connection = ConnectToRouter(address, port, limits.connectTimeout);
     if (connection == kNoSocket) return 0;
 
-    if (SendAll(request.data(), request.size(), connection) != static_cast<long>(request.size()))
-        return 0;
+    if (SendAll(request.data(), request.size(), connection) != static_cast<long>(request.size())) return 0;
     SetReceiveTimeout(connection, limits.receiveTimeout);
 
     if (readReply) {

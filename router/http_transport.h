@@ -18,8 +18,8 @@ void SleepFor(std::chrono::milliseconds duration);
 // shorten them (and the pause) to exercise the bounds quickly.
 struct TransportLimits {
     std::chrono::milliseconds connectTimeout{10000};
-    std::chrono::milliseconds receiveTimeout{10000};  // silence that ends a reading exchange
-    std::chrono::milliseconds reconnectPause{100};    // after closing a left-over socket
+    std::chrono::milliseconds receiveTimeout{10000};    // silence that ends a reading exchange
+    std::chrono::milliseconds reconnectPause{100};      // after closing a left-over socket
     std::chrono::milliseconds exchangeDeadline{60000};  // whole reading exchange
     std::size_t replyCap = 8 * 1024 * 1024;
     PauseFunction pause = SleepFor;
@@ -35,7 +35,6 @@ long SendAll(const char* data, std::size_t length, SocketHandle socket);
 // 1 when the request went out (and, if `readReply`, a non-empty reply came
 // back, stored into `reply`), else 0. A socket left open by a failed exchange
 // stays in `connection` until the next exchange or the object's end closes it.
-int HttpExchange(const std::string& address, int port, const std::string& user,
-                 const std::string& password, const std::string& path, const std::string& body,
-                 std::string& reply, bool readReply, SocketHandle& connection,
-                 const TransportLimits& limits = {});
+int HttpExchange(const std::string& address, int port, const std::string& user, const std::string& password,
+                 const std::string& path, const std::string& body, std::string& reply, bool readReply,
+                 SocketHandle& connection, const TransportLimits& limits = {});

@@ -34,7 +34,9 @@ int PollSocket(SocketHandle socket, short events, std::chrono::milliseconds time
         if (ready >= 0 || errno != EINTR) return ready;
     }
 }
-bool WasInterrupted() { return errno == EINTR; }
+bool WasInterrupted() {
+    return errno == EINTR;
+}
 #endif
 
 }  // namespace
@@ -43,14 +45,17 @@ bool WasInterrupted() { return errno == EINTR; }
 
 void StartSockets() {
     WSADATA data{};
-    if (WSAStartup(MAKEWORD(2, 2), &data) == 0 &&
-        (LOBYTE(data.wVersion) != 2 || HIBYTE(data.wVersion) != 2))
+    if (WSAStartup(MAKEWORD(2, 2), &data) == 0 && (LOBYTE(data.wVersion) != 2 || HIBYTE(data.wVersion) != 2))
         WSACleanup();
 }
 
-SocketHandle OpenStreamSocket() { return ::socket(AF_INET, SOCK_STREAM, 0); }
+SocketHandle OpenStreamSocket() {
+    return ::socket(AF_INET, SOCK_STREAM, 0);
+}
 
-void CloseSocket(SocketHandle socket) { ::closesocket(socket); }
+void CloseSocket(SocketHandle socket) {
+    ::closesocket(socket);
+}
 
 bool ParseIpv4(const char* text, std::uint32_t& networkOrderAddress) {
     networkOrderAddress = ::inet_addr(text);
@@ -85,9 +90,13 @@ long ReceiveSome(SocketHandle socket, char* buffer, std::size_t length) {
 
 void StartSockets() {}
 
-SocketHandle OpenStreamSocket() { return ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0); }
+SocketHandle OpenStreamSocket() {
+    return ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+}
 
-void CloseSocket(SocketHandle socket) { ::close(socket); }
+void CloseSocket(SocketHandle socket) {
+    ::close(socket);
+}
 
 // inet_aton accepts what inet_addr accepts but reports bad text instead of
 // turning it into the broadcast address.
@@ -120,8 +129,7 @@ bool ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int p
         if (PollSocket(socket, POLLOUT, timeout) <= 0) return false;
         int error = 0;
         socklen_t size = sizeof error;
-        if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0)
-            return false;
+        if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) return false;
     }
     return SetNonBlocking(socket, false);
 }

@@ -12,10 +12,13 @@ int CTarnwickObject::Fetch(const std::string& address, int port, const std::stri
 int CTarnwickObject::Post(const std::string& address, int port, const std::string& user,
                           const std::string& password, const std::string& path, const std::string& body) {
     std::string unread;
-    return HttpExchange(address, port, user, password, path, body, unread, false, connection, transportLimits);
+    return HttpExchange(address, port, user, password, path, body, unread, false, connection,
+                        transportLimits);
 }
 
-void CTarnwickObject::SetRouterInfo(const RouterInfo& info) { routerInfo = info; }
+void CTarnwickObject::SetRouterInfo(const RouterInfo& info) {
+    routerInfo = info;
+}
 
 void CTarnwickObject::SetMacInfo(const MacInfo& info) {
     macInfo.factoryMac = info.factoryMac;
@@ -24,13 +27,27 @@ void CTarnwickObject::SetMacInfo(const MacInfo& info) {
     macInfo.applyMac = info.applyMac;
 }
 
-void CTarnwickObject::SetSecurityParams(const SecurityParams& params) { securityParams = params; }
-void CTarnwickObject::SetStaticIpParams(const StaticIpParams& params) { staticIpParams = params; }
-void CTarnwickObject::SetPppoeParams(const PppoeParams& params) { pppoeParams = params; }
-void CTarnwickObject::SetTunnelParams(const TunnelParams& params) { tunnelParams = params; }
-void CTarnwickObject::SetWirelessParams(const WirelessParams& params) { wirelessParams = params; }
-void CTarnwickObject::SetExtraParams(const ExtraParams& params) { extraParams = params; }
-void CTarnwickObject::SetWanStatus(const WanStatus& status) { wanStatus = status; }
+void CTarnwickObject::SetSecurityParams(const SecurityParams& params) {
+    securityParams = params;
+}
+void CTarnwickObject::SetStaticIpParams(const StaticIpParams& params) {
+    staticIpParams = params;
+}
+void CTarnwickObject::SetPppoeParams(const PppoeParams& params) {
+    pppoeParams = params;
+}
+void CTarnwickObject::SetTunnelParams(const TunnelParams& params) {
+    tunnelParams = params;
+}
+void CTarnwickObject::SetWirelessParams(const WirelessParams& params) {
+    wirelessParams = params;
+}
+void CTarnwickObject::SetExtraParams(const ExtraParams& params) {
+    extraParams = params;
+}
+void CTarnwickObject::SetWanStatus(const WanStatus& status) {
+    wanStatus = status;
+}
 
 void CTarnwickObject::GetMacInfo(MacInfo& info) {
     info.factoryMac = macInfo.factoryMac;

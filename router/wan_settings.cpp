@@ -16,6 +16,7 @@ int CTarnwickObject::ConnectWan(std::string address, int port, std::string user,
 }
 
 int CTarnwickObject::ApplyWanSettings(std::string address, int port, std::string user, std::string password) {
-    const std::string body = BuildWanSettingsBody(routerInfo.wanType, staticIpParams, pppoeParams, tunnelParams);
+    const std::string body =
+        BuildWanSettingsBody(routerInfo.wanType, staticIpParams, pppoeParams, tunnelParams);
     return Post(address, port, user, password, kWizardHandleForm, body) ? 1 : -1;
 }

@@ -3,9 +3,11 @@
 #include "router_paths.h"
 #include "tarnwick_object.h"
 
-int CTarnwickObject::ApplyWirelessBasic(std::string address, int port, std::string user, std::string password) {
-    return Post(address, port, user, password, kWirelessBasicForm, BuildWirelessBasicBody(wirelessParams)) ? 1
-                                                                                                             : -1;
+int CTarnwickObject::ApplyWirelessBasic(std::string address, int port, std::string user,
+                                        std::string password) {
+    return Post(address, port, user, password, kWirelessBasicForm, BuildWirelessBasicBody(wirelessParams))
+               ? 1
+               : -1;
 }
 
 int CTarnwickObject::ApplySecurity(std::string address, int port, std::string user, std::string password) {
@@ -20,5 +22,6 @@ int CTarnwickObject::ApplyWireless(std::string address, int port, std::string us
 }
 
 int CTarnwickObject::ApplyMacClone(std::string address, int port, std::string user, std::string password) {
-    return Post(address, port, user, password, kAdvSetMacCloneForm, BuildMacCloneBody(macInfo.applyMac)) ? 1 : 0;
+    return Post(address, port, user, password, kAdvSetMacCloneForm, BuildMacCloneBody(macInfo.applyMac)) ? 1
+                                                                                                         : 0;
 }

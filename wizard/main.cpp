@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
         std::exit(0);
     }
     app.ChooseLanguage(SystemLanguageId());
-    app.SetManualOpener([](const QString& target) { QDesktopServices::openUrl(QUrl::fromUserInput(target)); });
+    app.SetManualOpener(
+        [](const QString& target) { QDesktopServices::openUrl(QUrl::fromUserInput(target)); });
 
     const int status = RunMainWindow(app);
     app.ReleaseLibrary();

@@ -22,18 +22,42 @@ class PortRedirectingObject : public CDLLObject {
 public:
     PortRedirectingObject(CDLLObject& target, int port) : target_(target), port_(port) {}
 
-    int CheckLogin(std::string a, int, std::string u, std::string w) override { return target_.CheckLogin(a, port_, u, w); }
-    int CheckWanLink(std::string a, int, std::string u, std::string w) override { return target_.CheckWanLink(a, port_, u, w); }
-    int DetectWanMode(std::string a, int, std::string u, std::string w) override { return target_.DetectWanMode(a, port_, u, w); }
-    int ReadMacInfo(std::string a, int, std::string u, std::string w) override { return target_.ReadMacInfo(a, port_, u, w); }
-    int PollWanLink(std::string a, int, std::string u, std::string w) override { return target_.PollWanLink(a, port_, u, w); }
-    int ConnectWan(std::string a, int, std::string u, std::string w) override { return target_.ConnectWan(a, port_, u, w); }
-    int ApplyWanSettings(std::string a, int, std::string u, std::string w) override { return target_.ApplyWanSettings(a, port_, u, w); }
-    int ApplyWirelessBasic(std::string a, int, std::string u, std::string w) override { return target_.ApplyWirelessBasic(a, port_, u, w); }
-    int ApplySecurity(std::string a, int, std::string u, std::string w) override { return target_.ApplySecurity(a, port_, u, w); }
-    int ReadWanStatus(std::string a, int, std::string u, std::string w) override { return target_.ReadWanStatus(a, port_, u, w); }
-    int ApplyMacClone(std::string a, int, std::string u, std::string w) override { return target_.ApplyMacClone(a, port_, u, w); }
-    int ApplyWireless(std::string a, int, std::string u, std::string w) override { return target_.ApplyWireless(a, port_, u, w); }
+    int CheckLogin(std::string a, int, std::string u, std::string w) override {
+        return target_.CheckLogin(a, port_, u, w);
+    }
+    int CheckWanLink(std::string a, int, std::string u, std::string w) override {
+        return target_.CheckWanLink(a, port_, u, w);
+    }
+    int DetectWanMode(std::string a, int, std::string u, std::string w) override {
+        return target_.DetectWanMode(a, port_, u, w);
+    }
+    int ReadMacInfo(std::string a, int, std::string u, std::string w) override {
+        return target_.ReadMacInfo(a, port_, u, w);
+    }
+    int PollWanLink(std::string a, int, std::string u, std::string w) override {
+        return target_.PollWanLink(a, port_, u, w);
+    }
+    int ConnectWan(std::string a, int, std::string u, std::string w) override {
+        return target_.ConnectWan(a, port_, u, w);
+    }
+    int ApplyWanSettings(std::string a, int, std::string u, std::string w) override {
+        return target_.ApplyWanSettings(a, port_, u, w);
+    }
+    int ApplyWirelessBasic(std::string a, int, std::string u, std::string w) override {
+        return target_.ApplyWirelessBasic(a, port_, u, w);
+    }
+    int ApplySecurity(std::string a, int, std::string u, std::string w) override {
+        return target_.ApplySecurity(a, port_, u, w);
+    }
+    int ReadWanStatus(std::string a, int, std::string u, std::string w) override {
+        return target_.ReadWanStatus(a, port_, u, w);
+    }
+    int ApplyMacClone(std::string a, int, std::string u, std::string w) override {
+        return target_.ApplyMacClone(a, port_, u, w);
+    }
+    int ApplyWireless(std::string a, int, std::string u, std::string w) override {
+        return target_.ApplyWireless(a, port_, u, w);
+    }
 
     void SetRouterInfo(const RouterInfo& info) override { target_.SetRouterInfo(info); }
     void SetMacInfo(const MacInfo& info) override { target_.SetMacInfo(info); }

@@ -87,7 +87,8 @@ void PrintTo(const OtherTypeCase& type, std::ostream* out) {
     *out << type.name;
 }
 
-class OtherWanTypesE2eTest : public SetupScriptsE2eTest, public ::testing::WithParamInterface<OtherTypeCase> {};
+class OtherWanTypesE2eTest : public SetupScriptsE2eTest,
+                             public ::testing::WithParamInterface<OtherTypeCase> {};
 
 TEST_P(OtherWanTypesE2eTest, SaveAndRestartBringTheLinkUpWithThatType) {
     const OtherTypeCase& type = GetParam();
@@ -117,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         OtherTypeCase{"Static", '1', 1, 1,
                       [](SettingsRecords& r) {
-                          r.staticIpParams = {"198.51.100.7", "255.255.255.0", "198.51.100.1", "198.51.100.1", "", ""};
+                          r.staticIpParams = {
+                              "198.51.100.7", "255.255.255.0", "198.51.100.1", "198.51.100.1", "", ""};
                       },
                       routersim::kWanStatic, "Static IP", "198.51.100.7"},
         // The router numbers the tunnels the other way round from the wizard.

@@ -19,7 +19,8 @@ const QString kNoEntryDir = QStringLiteral(NO_ENTRY_TARNWICK_DIR "/");
 // QLibrary instances of one file share their load count.
 class FakeLibraryProbe {
 public:
-    FakeLibraryProbe() : handle_(dlopen(QFile::encodeName(kFakeDir + LibraryFileName("Tarnwick")), RTLD_NOW)) {
+    FakeLibraryProbe()
+        : handle_(dlopen(QFile::encodeName(kFakeDir + LibraryFileName("Tarnwick")), RTLD_NOW)) {
         EXPECT_NE(handle_, nullptr);
     }
     ~FakeLibraryProbe() {
@@ -28,7 +29,8 @@ public:
         }
     }
     int LiveObjects() {
-        auto count = reinterpret_cast<int (*)()>(handle_ != nullptr ? dlsym(handle_, "FakeLiveObjects") : nullptr);
+        auto count =
+            reinterpret_cast<int (*)()>(handle_ != nullptr ? dlsym(handle_, "FakeLiveObjects") : nullptr);
         return count != nullptr ? count() : -1;
     }
 
@@ -76,7 +78,8 @@ TEST(LibraryBinding, AMissingLibraryIsReportedToTheCaller) {
 
 TEST(LibraryBinding, BindsTheRealLibraryBesideTheProgram) {
     const QString dir = QString::fromLocal8Bit(std::getenv("QELVANE_BIN_DIR")) + u'/';
-    ASSERT_TRUE(QFile::exists(dir + LibraryFileName("Tarnwick"))) << "libTarnwick.so is not built in " << dir.toStdString();
+    ASSERT_TRUE(QFile::exists(dir + LibraryFileName("Tarnwick")))
+        << "libTarnwick.so is not built in " << dir.toStdString();
     CQelvaneApp app(dir);
     ASSERT_EQ(app.BindLibrary(), LibraryLoadResult::Loaded);
     ASSERT_TRUE(app.HasControlObject());

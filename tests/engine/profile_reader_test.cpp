@@ -20,10 +20,12 @@ class ProfileEncoding : public ProfileReader, public ::testing::WithParamInterfa
 
 TEST_P(ProfileEncoding, ReadsEveryEncodingAndLineEnd) {
     const auto [encoding, crlf] = GetParam();
-    const QString text = QStringList{"[String]", "Name=路由器 Ünïcode", "Other=plain", ""}.join(crlf ? "\r\n" : "\n");
+    const QString text =
+        QStringList{"[String]", "Name=路由器 Ünïcode", "Other=plain", ""}.join(crlf ? "\r\n" : "\n");
     QByteArray bytes = encoding == 1 ? "\xEF\xBB\xBF" + text.toUtf8() : text.toUtf8();
     if (encoding == 2) {
-        bytes = QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        bytes =
+            QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     }
     const QString path = dir_.Write("encoded.ini", bytes);
     EXPECT_EQ(Read(path, "Name"), QString::fromUtf8("路由器 Ünïcode"));
@@ -59,7 +61,8 @@ TEST_F(ProfileReader, UnquotesAndSkipsCommentsAndStrayLines) {
     for (const char* absent : {"orphan", ";commented", "indented", ""}) {
         EXPECT_EQ(Read(path, absent), "<default>") << absent;
     }
-    EXPECT_EQ(ReadProfileKeys("String", path), (QStringList{"double", "single", "mixed", "inner", "value", "blank"}));
+    EXPECT_EQ(ReadProfileKeys("String", path),
+              (QStringList{"double", "single", "mixed", "inner", "value", "blank"}));
 }
 
 TEST_F(ProfileReader, FallsBackToTheDefaultAndReadsTheFileAnewEachTime) {
@@ -76,7 +79,8 @@ TEST_F(ProfileReader, CutsValuesAndDefaultsToTheBuffer) {
     const QString path = Write("[S]\nlong=" + QString(3000, u'v') + "\n");
     EXPECT_EQ(ReadProfileString("S", "long", "", path, kSettingsBufferChars), QString(63, u'v'));
     EXPECT_EQ(ReadProfileString("S", "long", "", path, kLanguageBufferChars), QString(2047, u'v'));
-    EXPECT_EQ(ReadProfileString("S", "absent", QString(100, u'd'), path, kSettingsBufferChars), QString(63, u'd'));
+    EXPECT_EQ(ReadProfileString("S", "absent", QString(100, u'd'), path, kSettingsBufferChars),
+              QString(63, u'd'));
 }
 
 }  // namespace

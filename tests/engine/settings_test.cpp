@@ -84,9 +84,9 @@ TEST_F(Settings, OnlyTheChinesePrcLanguageChoosesSimplifiedChinese) {
 
 TEST(LanguageId, MapsLocalesToWindowsLanguageIds) {
     const std::pair<const char*, int> cases[] = {
-        {"zh_CN", 2052}, {"zh_Hans_CN", 2052}, {"zh_TW", 1028}, {"zh_Hant_TW", 1028}, {"zh_SG", 4100},
-        {"zh_HK", 3076}, {"en_US", 1033},      {"en_GB", 2057}, {"de_DE", 1031},      {"fr_FR", 1036},
-        {"ja_JP", 1041}, {"C", 1033},
+        {"zh_CN", 2052}, {"zh_Hans_CN", 2052}, {"zh_TW", 1028}, {"zh_Hant_TW", 1028},
+        {"zh_SG", 4100}, {"zh_HK", 3076},      {"en_US", 1033}, {"en_GB", 2057},
+        {"de_DE", 1031}, {"fr_FR", 1036},      {"ja_JP", 1041}, {"C", 1033},
     };
     for (const auto& [name, languageId] : cases) {
         EXPECT_EQ(WindowsLanguageId(QLocale(QString::fromLatin1(name))), languageId) << name;

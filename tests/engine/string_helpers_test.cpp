@@ -15,8 +15,9 @@ TEST(FormatString, FormatsTheProgramsFormatsTypeSafely) {
         {FormatString(u"%x|%X|%#x", -1, 255, 255), "ffffffff|FF|0xff"},  // an int prints as its 32 bits
         {FormatString(u"%u|%*d", UINT64_MAX, 3, 7), "18446744073709551615|  7"},
         {FormatString(u"%5s|%.2s|%c", u"ab", u"abcd", 0x41), "   ab|ab|A"},
-        {FormatString(u"%s|%d|[%d]", 42, u"text"), "42|text|[]"},  // the argument's type decides; none prints nothing
-        {FormatString(u"100%q %"), "100%q %"},                       // unknown conversions stay as written
+        {FormatString(u"%s|%d|[%d]", 42, u"text"),
+         "42|text|[]"},                         // the argument's type decides; none prints nothing
+        {FormatString(u"100%q %"), "100%q %"},  // unknown conversions stay as written
     };
     for (const auto& [actual, expected] : cases) {
         EXPECT_EQ(actual, expected);
@@ -58,9 +59,9 @@ TEST(ParseColorTriplet, ReadsRedFirstAndKeepsLowEightBits) {
         ColorRef colour;
     };
     const Case cases[] = {
-        {"255,255,255", 1, 0xFFFFFF}, {"0,128,255", 1, 0xFF8000},   {"256,0,0", 1, 0x000000},
-        {" 10, 20 ,30", 1, 0x1E140A}, {"a,b,c", 1, 0x000000},       {"-1,0,0", 1, 0x0000FF},
-        {"255,255", 0, 0x123456},     {"1,2,3,4", 0, 0x123456},     {"white", 0, 0x123456},
+        {"255,255,255", 1, 0xFFFFFF},    {"0,128,255", 1, 0xFF8000}, {"256,0,0", 1, 0x000000},
+        {" 10, 20 ,30", 1, 0x1E140A},    {"a,b,c", 1, 0x000000},     {"-1,0,0", 1, 0x0000FF},
+        {"255,255", 0, 0x123456},        {"1,2,3,4", 0, 0x123456},   {"white", 0, 0x123456},
         {"4294967296,0,0", 1, 0x0000FF},  // clamped to INT_MAX like atoi, not wrapped to 0
     };
     for (const Case& c : cases) {

@@ -23,7 +23,8 @@ TEST(StaticIpCheck, ReportsTheFirstFailingRuleAndWritesOnlyOnSuccess) {
         EXPECT_EQ(record.ip, "old");
     }
     // The gateway may lie outside the subnet and the secondary DNS is never checked.
-    EXPECT_EQ(CheckStaticIpPage({Ip("10.0.0.2"), Ip("255.255.255.0"), Ip("10.9.9.9"), Ip("8.8.8.8"), 0}, kLan, record),
+    EXPECT_EQ(CheckStaticIpPage({Ip("10.0.0.2"), Ip("255.255.255.0"), Ip("10.9.9.9"), Ip("8.8.8.8"), 0}, kLan,
+                                record),
               std::nullopt);
     EXPECT_EQ(record.ip + ' ' + record.mask + ' ' + record.gateway + ' ' + record.dns1 + ' ' + record.dns2,
               "10.0.0.2 255.255.255.0 10.9.9.9 8.8.8.8 0.0.0.0");
@@ -49,8 +50,9 @@ TEST(PppoeCheck, RequiresAccountThenPasswordAndStoresEscapedValues) {
 }
 
 TEST(TunnelCheck, StoresTheAddressModeFirstAndAppliesTheRulesInOrder) {
-    const TunnelPageValues good{Ip("10.1.1.1"), "user", "pass", kAddressModeStatic,
-                                Ip("10.0.0.2"), Ip("255.255.255.0"), Ip("10.0.0.1")};
+    const TunnelPageValues good{Ip("10.1.1.1"),     "user",         "pass",
+                                kAddressModeStatic, Ip("10.0.0.2"), Ip("255.255.255.0"),
+                                Ip("10.0.0.1")};
     const std::pair<void (*)(TunnelPageValues&), QString> failures[] = {
         {[](TunnelPageValues& p) { p.server = 0, p.account.clear(); }, "Server IP address invalid"},
         {[](TunnelPageValues& p) { p.account.clear(), p.password.clear(); }, "User Name Empty"},
@@ -130,7 +132,8 @@ TEST_F(SecurityCheck, DisabledStoresOnlyTheMode) {
 TEST_F(SecurityCheck, WepStoresItsSelectionsBeforeTheKeyCheck) {
     SecurityPageValues page{kSecurityWep, 1, 1, 3, "abcde", 0, "", ""};  // hex format, but an ASCII key
     EXPECT_EQ(CheckSecurityPage(page, record_, status_), QString("WEP Key Invalid"));
-    EXPECT_EQ(record_.mode * 1000 + record_.wepAuth * 100 + record_.wepKeyFormat * 10 + record_.wepKeyIndex, 1113);
+    EXPECT_EQ(record_.mode * 1000 + record_.wepAuth * 100 + record_.wepKeyFormat * 10 + record_.wepKeyIndex,
+              1113);
     EXPECT_EQ(record_.wepKey, "old key");
     EXPECT_EQ(status_.extraValue3, 9);
 

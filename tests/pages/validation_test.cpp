@@ -9,7 +9,8 @@
 namespace {
 
 template <typename Rule>
-void ExpectRule(Rule rule, std::initializer_list<const char*> valid, std::initializer_list<const char*> invalid) {
+void ExpectRule(Rule rule, std::initializer_list<const char*> valid,
+                std::initializer_list<const char*> invalid) {
     for (const char* text : valid) {
         EXPECT_TRUE(rule(text)) << text;
     }
@@ -45,8 +46,8 @@ TEST(TextRules, MacKeysKeyTimesAndSsids) {
                {"01:00:5E:00:00:01", "0b:00:00:00:00:00", "FF:FF:FF:FF:FF:FF", "00-1A-2B-3C-4D-5E",
                 "0G:00:00:00:00:00", "00:1A:2B:3C:4D:5", "00:1A:2B:3C:4D:5E0", "001A:2B:3C:4D:5E:0",
                 "00:1A:2B:3C:4D:5É"});
-    ExpectRule([](const char* t) { return IsValidAsciiKey(QString::fromUtf8(t), true); }, {"abc12", "ABCDEFGHIJ123"},
-               {"", "abcd", "abcdef", "ab de", "ab-de", "abcdé"});
+    ExpectRule([](const char* t) { return IsValidAsciiKey(QString::fromUtf8(t), true); },
+               {"abc12", "ABCDEFGHIJ123"}, {"", "abcd", "abcdef", "ab de", "ab-de", "abcdé"});
     ExpectRule([](const char* t) { return IsValidAsciiKey(t, false); },
                {"abcdefgh", "123456789012345678901234567890123456789012345678901234567890123"},
                {"abcdefg", "1234567890123456789012345678901234567890123456789012345678901234", "pass-phrase",
@@ -70,7 +71,8 @@ TEST(FormValue, EscapesExactlyTheTwentyCharactersAndRefusesTheRest) {
         EXPECT_EQ(EncodeFormValue(QString(QChar(c))), expected) << static_cast<int>(c);
     }
     EXPECT_EQ(EncodeFormValue("a&b x+y/:;=?@()"), "a%26b x%2by/:;=?@()");
-    for (const QString& refused : {QStringLiteral("user\x01"), QStringLiteral("tab\there"), QString::fromUtf8("josé")}) {
+    for (const QString& refused :
+         {QStringLiteral("user\x01"), QStringLiteral("tab\there"), QString::fromUtf8("josé")}) {
         EXPECT_EQ(EncodeFormValue(refused), "") << refused.toStdString();
     }
 }

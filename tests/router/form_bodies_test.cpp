@@ -8,7 +8,8 @@ namespace {
 
 // ---- WAN ----
 
-const StaticIpParams kStaticIp{"198.51.100.7", "255.255.255.0", "198.51.100.1", "192.0.2.53", "192.0.2.54", "x"};
+const StaticIpParams kStaticIp{"198.51.100.7", "255.255.255.0", "198.51.100.1",
+                               "192.0.2.53",   "192.0.2.54",    "x"};
 const PppoeParams kPppoe{"isp&user", "p@ss", "x"};
 
 TunnelParams Tunnel(int addressMode) {
@@ -30,39 +31,48 @@ TEST_P(WanSettingsBody, IsTheRouterFormByteForByte) {
 }
 
 const std::string kStaticBody =
-    "GO=wizard.asp&WANT=1&WANIP=198.51.100.7&WANMSK=255.255.255.0&WANGW=198.51.100.1&PUN=&PPW=&DNS1=192.0.2.53"
-    "&DNS2=192.0.2.54&l2tpIP=&l2tpPUN=&l2tpPPW=&l2tpAdrMode=&l2tpWANIP=&l2tpWANMSK=&l2tpWANGW=&pptpIP=&pptpPUN="
+    "GO=wizard.asp&WANT=1&WANIP=198.51.100.7&WANMSK=255.255.255.0&WANGW=198.51.100.1&PUN=&PPW=&DNS1=192.0.2."
+    "53"
+    "&DNS2=192.0.2.54&l2tpIP=&l2tpPUN=&l2tpPPW=&l2tpAdrMode=&l2tpWANIP=&l2tpWANMSK=&l2tpWANGW=&pptpIP=&"
+    "pptpPUN="
     "&pptpPPW=&pptpAdrMode=&pptpWANIP=&pptpWANMSK=&pptpWANGW=&x1AdrMode=&x1_name=&x1_pwd=&rebootTag=";
 const std::string kDynamicBody =
     "GO=wizard.asp&WANT=2&WANIP=&WANMSK=&WANGW=&PUN=&PPW=&DNS1=&DNS2=&l2tpIP=&l2tpPUN=&l2tpPPW=&l2tpAdrMode="
-    "&l2tpWANIP=&l2tpWANMSK=&l2tpWANGW=&pptpIP=&pptpPUN=&pptpPPW=&pptpAdrMode=&pptpWANIP=&pptpWANMSK=&pptpWANGW="
+    "&l2tpWANIP=&l2tpWANMSK=&l2tpWANGW=&pptpIP=&pptpPUN=&pptpPPW=&pptpAdrMode=&pptpWANIP=&pptpWANMSK=&"
+    "pptpWANGW="
     "&x1AdrMode=&x1_name=&x1_pwd=&rebootTag=";
 const std::string kPppoeBody =
     "GO=wizard.asp&WANT=3&WANIP=&WANMSK=&WANGW=&PUN=isp&user&PPW=p@ss&DNS1=&DNS2=&l2tpIP=&l2tpPUN=&l2tpPPW="
     "&l2tpAdrMode=&l2tpWANIP=&l2tpWANMSK=&l2tpWANGW=&pptpIP=&pptpPUN=&pptpPPW=&pptpAdrMode=&pptpWANIP="
     "&pptpWANMSK=&pptpWANGW=&x1AdrMode=&x1_name=&x1_pwd=&rebootTag=";
-const std::string kPptpDynamicBody = "GO=wizard.asp&WANT=5&pptpIP=vpn.example&pptpPUN=tun&pptpPPW=tpw&pptpAdrMode=2";
+const std::string kPptpDynamicBody =
+    "GO=wizard.asp&WANT=5&pptpIP=vpn.example&pptpPUN=tun&pptpPPW=tpw&pptpAdrMode=2";
 const std::string kPptpStaticBody =
     "GO=wizard.asp&WANT=5&pptpIP=vpn.example&pptpPUN=tun&pptpPPW=tpw&pptpAdrMode=1&pptpWANIP=203.0.113.9"
     "&pptpWANMSK=255.255.255.128&pptpWANGW=203.0.113.1";
 const std::string kL2tpDynamicBody =
-    "GO=wizard.asp&WANT=4&WANIP=&WANMSK=&WANGW=&PUN=&PPW=&DNS1=&DNS2=&l2tpIP=vpn.example&l2tpPUN=tun&l2tpPPW=tpw"
+    "GO=wizard.asp&WANT=4&WANIP=&WANMSK=&WANGW=&PUN=&PPW=&DNS1=&DNS2=&l2tpIP=vpn.example&l2tpPUN=tun&l2tpPPW="
+    "tpw"
     "&l2tpAdrMode=2";
 const std::string kL2tpStaticBody =
-    "GO=wizard.asp&WANT=4&WANIP=&WANMSK=&WANGW=&PUN=&PPW=&DNS1=&DNS2=&l2tpIP=vpn.example&l2tpPUN=tun&l2tpPPW=tpw"
+    "GO=wizard.asp&WANT=4&WANIP=&WANMSK=&WANGW=&PUN=&PPW=&DNS1=&DNS2=&l2tpIP=vpn.example&l2tpPUN=tun&l2tpPPW="
+    "tpw"
     "&l2tpAdrMode=1&l2tpWANIP=203.0.113.9&l2tpWANMSK=255.255.255.128&l2tpWANGW=203.0.113.1&pptpIP=&pptpPUN="
     "&pptpPPW=&pptpAdrMode=&pptpWANIP=&pptpWANMSK=&pptpWANGW=&rebootTag=";
 
-INSTANTIATE_TEST_SUITE_P(
-    ByType, WanSettingsBody,
-    testing::Values(WanCase{"Static", 1, 0, kStaticBody}, WanCase{"Dynamic", 2, 1, kDynamicBody},
-                    WanCase{"Pppoe", 3, 1, kPppoeBody}, WanCase{"PptpDynamic", 4, 1, kPptpDynamicBody},
-                    WanCase{"PptpStaticMode0", 4, 0, kPptpStaticBody}, WanCase{"PptpStaticMode2", 4, 2, kPptpStaticBody},
-                    WanCase{"L2tpDynamic", 5, 1, kL2tpDynamicBody}, WanCase{"L2tpStaticMode0", 5, 0, kL2tpStaticBody},
-                    WanCase{"L2tpStaticMode2", 5, 2, kL2tpStaticBody},
-                    // An unknown type sends nothing, so the exchange becomes a GET.
-                    WanCase{"UnknownZero", 0, 1, ""}, WanCase{"UnknownSix", 6, 0, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(ByType, WanSettingsBody,
+                         testing::Values(WanCase{"Static", 1, 0, kStaticBody},
+                                         WanCase{"Dynamic", 2, 1, kDynamicBody},
+                                         WanCase{"Pppoe", 3, 1, kPppoeBody},
+                                         WanCase{"PptpDynamic", 4, 1, kPptpDynamicBody},
+                                         WanCase{"PptpStaticMode0", 4, 0, kPptpStaticBody},
+                                         WanCase{"PptpStaticMode2", 4, 2, kPptpStaticBody},
+                                         WanCase{"L2tpDynamic", 5, 1, kL2tpDynamicBody},
+                                         WanCase{"L2tpStaticMode0", 5, 0, kL2tpStaticBody},
+                                         WanCase{"L2tpStaticMode2", 5, 2, kL2tpStaticBody},
+                                         // An unknown type sends nothing, so the exchange becomes a GET.
+                                         WanCase{"UnknownZero", 0, 1, ""}, WanCase{"UnknownSix", 6, 0, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Wireless ----
 
@@ -133,25 +143,28 @@ TEST(SecurityBody, NoneAndUnknownModesSwitchSecurityOffDifferingOnlyInTheDefault
         "&wep_key_4=60718&WEP4Select=1";
     const std::string head = "ssidIndex=0&security_mode=Disable&security_shared_mode=WEP&wep_default_key=";
     EXPECT_EQ(BuildSecurityBody(Security(0)), head + "2" + keys + kRadius);
-    for (int mode : {4, 7, -1}) EXPECT_EQ(BuildSecurityBody(Security(mode)), head + "1" + keys + kRadius) << mode;
+    for (int mode : {4, 7, -1})
+        EXPECT_EQ(BuildSecurityBody(Security(mode)), head + "1" + keys + kRadius) << mode;
 }
 
 TEST(SecurityBody, WpaPskCarriesEmptyWepKeysCipherPassphraseAndRenewal) {
-    EXPECT_EQ(BuildSecurityBody(Security(2)),
-              "ssidIndex=0&security_mode=WPAPSK&security_shared_mode=WEP&wep_default_key=1&wep_key_1=&WEP1Select=1"
-              "&wep_key_2=&WEP2Select=1&wep_key_3=&WEP3Select=1&wep_key_4=&WEP4Select=1&cipher=0"
-              "&passphrase=pass phrase&x&keyRenewalInterval=86400" +
-                  kRadius);
+    EXPECT_EQ(
+        BuildSecurityBody(Security(2)),
+        "ssidIndex=0&security_mode=WPAPSK&security_shared_mode=WEP&wep_default_key=1&wep_key_1=&WEP1Select=1"
+        "&wep_key_2=&WEP2Select=1&wep_key_3=&WEP3Select=1&wep_key_4=&WEP4Select=1&cipher=0"
+        "&passphrase=pass phrase&x&keyRenewalInterval=86400" +
+            kRadius);
 }
 
 TEST(SecurityBody, Wpa2PskCarriesNoWepKeyFieldsAndAnyNonZeroCipherIsAes) {
     SecurityParams params = Security(3);
     params.wpaCipher = 5;
     params.keyRenewalInterval = 3600;
-    EXPECT_EQ(BuildSecurityBody(params),
-              "ssidIndex=0&security_mode=WPA2PSK&security_shared_mode=WEP&wep_default_key=1&WEP1Select=1"
-              "&WEP2Select=1&WEP3Select=1&WEP4Select=1&cipher=1&passphrase=pass phrase&x&keyRenewalInterval=3600" +
-                  kRadius);
+    EXPECT_EQ(
+        BuildSecurityBody(params),
+        "ssidIndex=0&security_mode=WPA2PSK&security_shared_mode=WEP&wep_default_key=1&WEP1Select=1"
+        "&WEP2Select=1&WEP3Select=1&WEP4Select=1&cipher=1&passphrase=pass phrase&x&keyRenewalInterval=3600" +
+            kRadius);
 }
 
 struct WepCase {
@@ -191,7 +204,8 @@ INSTANTIATE_TEST_SUITE_P(
         testing::Values(0, 1, 9)));
 
 TEST(MacCloneBody, SendsTheAddressUnencodedEvenWhenEmpty) {
-    EXPECT_EQ(BuildMacCloneBody("00:00:5E:00:53:C1"), "GO=mac_clone.asp&rebootTag=1&cloneEn=1&WMAC=00:00:5E:00:53:C1");
+    EXPECT_EQ(BuildMacCloneBody("00:00:5E:00:53:C1"),
+              "GO=mac_clone.asp&rebootTag=1&cloneEn=1&WMAC=00:00:5E:00:53:C1");
     EXPECT_EQ(BuildMacCloneBody(""), "GO=mac_clone.asp&rebootTag=1&cloneEn=1&WMAC=");
 }
 

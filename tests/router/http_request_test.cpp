@@ -79,19 +79,25 @@ TEST_P(BasicAuthorization, EncodesUserColonPasswordCompletely) {
               "Authorization: Basic " + param.encoded);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Credentials, BasicAuthorization,
-    testing::Values(CredentialCase{"Empty", "", "", "Og=="},
-                    CredentialCase{"UserOnly", "admin", "", "YWRtaW46"},
-                    CredentialCase{"Default", "admin", "kvmzt", "YWRtaW46a3ZtenQ="},
-                    // 123 joined bytes: past the 93 a fixed 128-byte encoder could hold.
-                    CredentialCase{"LongerThan93Bytes", "ab", Repeat("foobar", 20), "YWI6" + Repeat("Zm9vYmFy", 20)}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Credentials, BasicAuthorization,
+                         testing::Values(CredentialCase{"Empty", "", "", "Og=="},
+                                         CredentialCase{"UserOnly", "admin", "", "YWRtaW46"},
+                                         CredentialCase{"Default", "admin", "kvmzt", "YWRtaW46a3ZtenQ="},
+                                         // 123 joined bytes: past the 93 a fixed 128-byte encoder could hold.
+                                         CredentialCase{"LongerThan93Bytes", "ab", Repeat("foobar", 20),
+                                                        "YWI6" + Repeat("Zm9vYmFy", 20)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Base64Encode, MatchesRfc4648Vectors) {
     const std::pair<std::string, std::string> vectors[] = {
-        {"", ""},         {"f", "Zg=="},         {"fo", "Zm8="},        {"foo", "Zm9v"},
-        {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {"\xff\xfe", "//4="},
+        {"", ""},
+        {"f", "Zg=="},
+        {"fo", "Zm8="},
+        {"foo", "Zm9v"},
+        {"foob", "Zm9vYg=="},
+        {"fooba", "Zm9vYmE="},
+        {"foobar", "Zm9vYmFy"},
+        {"\xff\xfe", "//4="},
         {std::string("a\0b", 3), "YQBi"},
     };
     for (const auto& [input, output] : vectors) EXPECT_EQ(Base64Encode(input), output) << input;

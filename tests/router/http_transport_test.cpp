@@ -45,16 +45,19 @@ TEST(HttpExchangeWire, RouterReceivesGetAndPostByteForByte) {
     ASSERT_TRUE(router.ok());
     SocketHandle connection = kNoSocket;
     std::string reply;
-    ASSERT_EQ(HttpExchange("127.0.0.1", router.port(), "admin", "kvmzt", "/main.html", "", reply, true, connection), 1);
+    ASSERT_EQ(
+        HttpExchange("127.0.0.1", router.port(), "admin", "kvmzt", "/main.html", "", reply, true, connection),
+        1);
     std::string unread = "untouched";
-    ASSERT_EQ(HttpExchange("127.0.0.1", router.port(), "admin", "kvmzt", "/goform/SysStatusHandle", kConnectWanBody,
-                           unread, false, connection),
+    ASSERT_EQ(HttpExchange("127.0.0.1", router.port(), "admin", "kvmzt", "/goform/SysStatusHandle",
+                           kConnectWanBody, unread, false, connection),
               1);
     ASSERT_TRUE(router->waitForRequests(2, 2s));
     const auto requests = router->requests();
     // ComposeRequest's exact text is pinned by the socket-free suite.
     EXPECT_EQ(requests[0], ComposeRequest("127.0.0.1", "/main.html", "admin", "kvmzt", "", false));
-    EXPECT_EQ(requests[1], ComposeRequest("127.0.0.1", "/goform/SysStatusHandle", "admin", "kvmzt", kConnectWanBody, true));
+    EXPECT_EQ(requests[1], ComposeRequest("127.0.0.1", "/goform/SysStatusHandle", "admin", "kvmzt",
+                                          kConnectWanBody, true));
     EXPECT_EQ(unread, "untouched");
     EXPECT_EQ(connection, kNoSocket);
     EXPECT_TRUE(reply.starts_with("HTTP/1.1 200 OK\r\n")) << reply.substr(0, 40);

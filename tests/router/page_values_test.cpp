@@ -24,17 +24,19 @@ TEST_P(FirstCapture, TakesTheValueAtTheLastFittingOccurrence) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, FirstCapture,
     testing::Values(
-        CaptureCase{"LastOccurrenceWins", kWanIpPattern, "wanIP = \"10.0.0.1\";\nwanIP = \"10.0.0.2\";\n", "10.0.0.2"},
+        CaptureCase{"LastOccurrenceWins", kWanIpPattern, "wanIP = \"10.0.0.1\";\nwanIP = \"10.0.0.2\";\n",
+                    "10.0.0.2"},
         CaptureCase{"EmptyValue", kWanIpPattern, "var wanIP = \"\";\n", ""},
         CaptureCase{"AbsentKey", kWanIpPattern, "var lanIP = \"192.168.0.1\";\n", ""},
         // 16 characters do not fit {0,15}: the earlier fitting value is taken.
-        CaptureCase{"TooLongValueSkipped", kWanIpPattern, "wanIP = \"10.0.0.1\";\nwanIP = \"0123456789abcdef\";\n",
-                    "10.0.0.1"},
+        CaptureCase{"TooLongValueSkipped", kWanIpPattern,
+                    "wanIP = \"10.0.0.1\";\nwanIP = \"0123456789abcdef\";\n", "10.0.0.1"},
         // The bounded group runs on to the last quote-semicolon within reach.
         CaptureCase{"GroupReachesLaterQuoteSemicolon", kGatewayPattern, "gateWay=\"a\";b\";\n", "a\";b"},
-        CaptureCase{"NoBlankAroundEquals", kSubnetMaskPattern, "subMask = \"255.0.0.0\";subMask=\"255.255.0.0\";x",
-                    "255.255.0.0"},
-        CaptureCase{"UpperCaseKey", kCloneMacPattern, "CLN_MAC = \"00:00:5E:00:53:C1\";", "00:00:5E:00:53:C1"},
+        CaptureCase{"NoBlankAroundEquals", kSubnetMaskPattern,
+                    "subMask = \"255.0.0.0\";subMask=\"255.255.0.0\";x", "255.255.0.0"},
+        CaptureCase{"UpperCaseKey", kCloneMacPattern, "CLN_MAC = \"00:00:5E:00:53:C1\";",
+                    "00:00:5E:00:53:C1"},
         CaptureCase{"MacOf16CharactersSkipped", kDefaultMacPattern,
                     "def_MAC = \"00:00:5E:00:53:01\";def_MAC = \"00:00:5E:00:53:1\";", "00:00:5E:00:53:01"},
         CaptureCase{"MacOf18CharactersSkipped", kFactoryMacPattern, "fac_MAC = \"00:00:5E:00:53:01A\";", ""},
@@ -63,8 +65,9 @@ TEST(FirstCapture, MegabytePageIsReadCompletely) {
 }
 
 TEST(ConnectionTypeForIndex, MapsTheRouterIndexAndRejectsOthers) {
-    const std::pair<const char*, const char*> known[] = {{"1", "Static IP"}, {"2", "Dynamic IP"}, {"3", "PPPoE"},
-                                                         {"4", "L2TP"},      {"5", "PPTP"},       {"6", "802.1x"}};
+    const std::pair<const char*, const char*> known[] = {{"1", "Static IP"}, {"2", "Dynamic IP"},
+                                                         {"3", "PPPoE"},     {"4", "L2TP"},
+                                                         {"5", "PPTP"},      {"6", "802.1x"}};
     for (const auto& [index, name] : known) EXPECT_EQ(ConnectionTypeForIndex(index), name);
     for (const char* index : {"0", "7", "", "03", "3 "}) EXPECT_FALSE(ConnectionTypeForIndex(index)) << index;
 }

@@ -95,7 +95,8 @@ TEST_F(RouterOperations, ReadWanStatusReflectsTheAppliedStaticSettings) {
     ASSERT_EQ(Call(&CTarnwickObject::ApplyWanSettings), 1);
     ASSERT_EQ(Call(&CTarnwickObject::ConnectWan), 1);
     StateAfter(2);
-    for (int poll = 0; poll < 100 && Call(&CTarnwickObject::CheckWanLink) != 1; ++poll) std::this_thread::sleep_for(50ms);
+    for (int poll = 0; poll < 100 && Call(&CTarnwickObject::CheckWanLink) != 1; ++poll)
+        std::this_thread::sleep_for(50ms);
 
     object_.wanStatus.extraText = "wizard's own";
     ASSERT_EQ(Call(&CTarnwickObject::ReadWanStatus), 1);
@@ -124,13 +125,14 @@ TEST_P(DetectedModes, EachDigitOneToFourAndNothingElse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Digits, DetectedModes,
-                         testing::Values(std::pair{'1', 1}, std::pair{'2', 2}, std::pair{'4', 4}, std::pair{'5', 0},
-                                         std::pair{'0', 0}, std::pair{'x', 0}));
+                         testing::Values(std::pair{'1', 1}, std::pair{'2', 2}, std::pair{'4', 4},
+                                         std::pair{'5', 0}, std::pair{'0', 0}, std::pair{'x', 0}));
 
 // ---- Posting operations ----
 
 TEST_F(RouterOperations, WanFormOfEachTypeReachesTheRouterAsBuilt) {
-    object_.SetStaticIpParams({"198.51.100.7", "255.255.255.0", "198.51.100.1", "192.0.2.53", "192.0.2.54", ""});
+    object_.SetStaticIpParams(
+        {"198.51.100.7", "255.255.255.0", "198.51.100.1", "192.0.2.53", "192.0.2.54", ""});
     object_.SetPppoeParams({"isp-user", "isp-pass", ""});
     object_.SetTunnelParams({"192.0.2.10", "tun", "tpw", 2, "203.0.113.9", "255.255.255.0", "203.0.113.1"});
     std::size_t sent = 0;
@@ -138,8 +140,9 @@ TEST_F(RouterOperations, WanFormOfEachTypeReachesTheRouterAsBuilt) {
         object_.routerInfo.wanType = wanType;
         ASSERT_EQ(Call(&CTarnwickObject::ApplyWanSettings), 1) << wanType;
         const auto state = StateAfter(++sent);
-        EXPECT_EQ(state.lastRawForms.at("/goform/WizardHandle"),
-                  BuildWanSettingsBody(wanType, object_.staticIpParams, object_.pppoeParams, object_.tunnelParams));
+        EXPECT_EQ(
+            state.lastRawForms.at("/goform/WizardHandle"),
+            BuildWanSettingsBody(wanType, object_.staticIpParams, object_.pppoeParams, object_.tunnelParams));
     }
     const auto state = router_->state();
     EXPECT_EQ(state.wanType, routersim::kWanL2tp);
@@ -205,12 +208,12 @@ protected:
 
 TEST_F(UnreachableRouter, EveryOperationReportsItsOwnNotSentCode) {
     const std::pair<int (CTarnwickObject::*)(std::string, int, std::string, std::string), int> expected[] = {
-        {&CTarnwickObject::CheckLogin, -1},         {&CTarnwickObject::CheckWanLink, -1},
-        {&CTarnwickObject::DetectWanMode, -1},      {&CTarnwickObject::ReadMacInfo, -1},
-        {&CTarnwickObject::PollWanLink, -1},        {&CTarnwickObject::ConnectWan, 0},
-        {&CTarnwickObject::ApplyWanSettings, -1},   {&CTarnwickObject::ApplyWirelessBasic, -1},
-        {&CTarnwickObject::ApplySecurity, -1},      {&CTarnwickObject::ReadWanStatus, -1},
-        {&CTarnwickObject::ApplyMacClone, 0},       {&CTarnwickObject::ApplyWireless, -1},
+        {&CTarnwickObject::CheckLogin, -1},       {&CTarnwickObject::CheckWanLink, -1},
+        {&CTarnwickObject::DetectWanMode, -1},    {&CTarnwickObject::ReadMacInfo, -1},
+        {&CTarnwickObject::PollWanLink, -1},      {&CTarnwickObject::ConnectWan, 0},
+        {&CTarnwickObject::ApplyWanSettings, -1}, {&CTarnwickObject::ApplyWirelessBasic, -1},
+        {&CTarnwickObject::ApplySecurity, -1},    {&CTarnwickObject::ReadWanStatus, -1},
+        {&CTarnwickObject::ApplyMacClone, 0},     {&CTarnwickObject::ApplyWireless, -1},
     };
     for (const auto& [operation, code] : expected) EXPECT_EQ(Call(operation), code);
 }

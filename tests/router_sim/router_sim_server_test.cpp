@@ -61,8 +61,7 @@ template <typename Condition>
 bool eventually(Condition done) {
     for (auto deadline = std::chrono::steady_clock::now() + 2s;
          std::chrono::steady_clock::now() < deadline;) {
-        if (done())
-            return true;
+        if (done()) return true;
         std::this_thread::sleep_for(5ms);
     }
     return done();
@@ -70,8 +69,7 @@ bool eventually(Condition done) {
 
 std::string headerValue(const std::string& reply, const std::string& name) {
     const std::size_t start = reply.find("\r\n" + name + ": ");
-    if (start == std::string::npos)
-        return {};
+    if (start == std::string::npos) return {};
     const std::size_t value = start + name.size() + 4;
     return reply.substr(value, reply.find("\r\n", value) - value);
 }

@@ -52,7 +52,8 @@ TEST(FindEthernetAdaptersTest, IgnoresOtherWordingsAndHeadersAtTheStart) {
     // right after a full block is at position 0 of what is left.
     const std::string fullBlock = "Ethernet adapter " + std::string(31, 'x') + ": ";
     ASSERT_EQ(fullBlock.size(), 50u);
-    EXPECT_THAT(FoundNames("\r\n" + fullBlock + "Ethernet adapter Next:\r\n"), ElementsAre(std::string(31, 'x')));
+    EXPECT_THAT(FoundNames("\r\n" + fullBlock + "Ethernet adapter Next:\r\n"),
+                ElementsAre(std::string(31, 'x')));
 }
 
 TEST(FindEthernetAdaptersTest, CutsNamesAtTheEndOfTheBlock) {
@@ -65,7 +66,8 @@ TEST(FindEthernetAdaptersTest, CutsNamesAtTheEndOfTheBlock) {
 }
 
 TEST(FindEthernetAdaptersTest, SurvivesHeadersCutShortAtTheEndOfTheText) {
-    for (const std::string& tail : std::vector<std::string>{"Ethernet adapter", "Ethernet adapter ", "Ethernet adapter:"}) {
+    for (const std::string& tail :
+         std::vector<std::string>{"Ethernet adapter", "Ethernet adapter ", "Ethernet adapter:"}) {
         EXPECT_THAT(FoundNames("\r\n" + tail), IsEmpty()) << tail;
     }
     EXPECT_THAT(FoundNames("\r\nEthernet adapter L"), ElementsAre("L"));
@@ -78,12 +80,12 @@ TEST(ResetAdaptersToDhcpTest, RunsAddressThenDnsForEachAdapterInOrder) {
         return line == "ipconfig.exe" ? kIpconfigOutput : std::string("Ok.\r\n");
     });
     EXPECT_EQ(adapters.ResetAdaptersToDhcp(), 0);
-    EXPECT_THAT(lines,
-                ElementsAre("ipconfig.exe",
-                            "netsh -c interface ip set address name = \"Local Area Connection 2\" source=dhcp",
-                            "netsh -c interface ip set dns name = \"Local Area Connection 2\" source=dhcp",
-                            "netsh -c interface ip set address name = \"Local Area Connection\" source=dhcp",
-                            "netsh -c interface ip set dns name = \"Local Area Connection\" source=dhcp"));
+    EXPECT_THAT(
+        lines, ElementsAre("ipconfig.exe",
+                           "netsh -c interface ip set address name = \"Local Area Connection 2\" source=dhcp",
+                           "netsh -c interface ip set dns name = \"Local Area Connection 2\" source=dhcp",
+                           "netsh -c interface ip set address name = \"Local Area Connection\" source=dhcp",
+                           "netsh -c interface ip set dns name = \"Local Area Connection\" source=dhcp"));
 }
 
 TEST(ResetAdaptersToDhcpTest, RunsNothingMoreWhenIpconfigGivesNoAdapter) {
@@ -127,8 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The program is a path: quotes group, backslashes stay.
         SplitCase{"\"C:\\Program Files\\x.exe\" a", {"C:\\Program Files\\x.exe", "a"}},
         SplitCase{"p a\\\\b \"c d\"e", {"p", "a\\\\b", "c de"}},
-        SplitCase{"p a\\\"b", {"p", "a\"b"}},            // odd backslashes: literal quote
-        SplitCase{"p \"a\\\\\" b", {"p", "a\\", "b"}},     // even backslashes: half, and the quote closes
+        SplitCase{"p a\\\"b", {"p", "a\"b"}},             // odd backslashes: literal quote
+        SplitCase{"p \"a\\\\\" b", {"p", "a\\", "b"}},    // even backslashes: half, and the quote closes
         SplitCase{"p \"a\"\"b\" c", {"p", "a\"b", "c"}},  // doubled quote inside quotes
         SplitCase{"p \"\" x", {"p", "", "x"}}, SplitCase{"p \"open to the end", {"p", "open to the end"}}));
 

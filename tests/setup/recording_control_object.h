@@ -38,28 +38,79 @@ public:
         return logins_;
     }
 
-    int CheckLogin(std::string a, int p, std::string u, std::string w) override { return Answer("CheckLogin", a, p, u, w); }
-    int CheckWanLink(std::string a, int p, std::string u, std::string w) override { return Answer("CheckWanLink", a, p, u, w); }
-    int DetectWanMode(std::string a, int p, std::string u, std::string w) override { return Answer("DetectWanMode", a, p, u, w); }
-    int ReadMacInfo(std::string a, int p, std::string u, std::string w) override { return Answer("ReadMacInfo", a, p, u, w); }
-    int PollWanLink(std::string a, int p, std::string u, std::string w) override { return Answer("PollWanLink", a, p, u, w); }
-    int ConnectWan(std::string a, int p, std::string u, std::string w) override { return Answer("ConnectWan", a, p, u, w); }
-    int ApplyWanSettings(std::string a, int p, std::string u, std::string w) override { return Answer("ApplyWanSettings", a, p, u, w); }
-    int ApplyWirelessBasic(std::string a, int p, std::string u, std::string w) override { return Answer("ApplyWirelessBasic", a, p, u, w); }
-    int ApplySecurity(std::string a, int p, std::string u, std::string w) override { return Answer("ApplySecurity", a, p, u, w); }
-    int ReadWanStatus(std::string a, int p, std::string u, std::string w) override { return Answer("ReadWanStatus", a, p, u, w); }
-    int ApplyMacClone(std::string a, int p, std::string u, std::string w) override { return Answer("ApplyMacClone", a, p, u, w); }
-    int ApplyWireless(std::string a, int p, std::string u, std::string w) override { return Answer("ApplyWireless", a, p, u, w); }
+    int CheckLogin(std::string a, int p, std::string u, std::string w) override {
+        return Answer("CheckLogin", a, p, u, w);
+    }
+    int CheckWanLink(std::string a, int p, std::string u, std::string w) override {
+        return Answer("CheckWanLink", a, p, u, w);
+    }
+    int DetectWanMode(std::string a, int p, std::string u, std::string w) override {
+        return Answer("DetectWanMode", a, p, u, w);
+    }
+    int ReadMacInfo(std::string a, int p, std::string u, std::string w) override {
+        return Answer("ReadMacInfo", a, p, u, w);
+    }
+    int PollWanLink(std::string a, int p, std::string u, std::string w) override {
+        return Answer("PollWanLink", a, p, u, w);
+    }
+    int ConnectWan(std::string a, int p, std::string u, std::string w) override {
+        return Answer("ConnectWan", a, p, u, w);
+    }
+    int ApplyWanSettings(std::string a, int p, std::string u, std::string w) override {
+        return Answer("ApplyWanSettings", a, p, u, w);
+    }
+    int ApplyWirelessBasic(std::string a, int p, std::string u, std::string w) override {
+        return Answer("ApplyWirelessBasic", a, p, u, w);
+    }
+    int ApplySecurity(std::string a, int p, std::string u, std::string w) override {
+        return Answer("ApplySecurity", a, p, u, w);
+    }
+    int ReadWanStatus(std::string a, int p, std::string u, std::string w) override {
+        return Answer("ReadWanStatus", a, p, u, w);
+    }
+    int ApplyMacClone(std::string a, int p, std::string u, std::string w) override {
+        return Answer("ApplyMacClone", a, p, u, w);
+    }
+    int ApplyWireless(std::string a, int p, std::string u, std::string w) override {
+        return Answer("ApplyWireless", a, p, u, w);
+    }
 
-    void SetRouterInfo(const RouterInfo& info) override { Record("SetRouterInfo"); routerInfo = info; }
-    void SetMacInfo(const MacInfo& info) override { Record("SetMacInfo"); macInfo = info; }
-    void SetSecurityParams(const SecurityParams& params) override { Record("SetSecurityParams"); securityParams = params; }
-    void SetStaticIpParams(const StaticIpParams& params) override { Record("SetStaticIpParams"); staticIpParams = params; }
-    void SetPppoeParams(const PppoeParams& params) override { Record("SetPppoeParams"); pppoeParams = params; }
-    void SetTunnelParams(const TunnelParams& params) override { Record("SetTunnelParams"); tunnelParams = params; }
-    void SetWirelessParams(const WirelessParams& params) override { Record("SetWirelessParams"); wirelessParams = params; }
-    void SetExtraParams(const ExtraParams& params) override { Record("SetExtraParams"); extraParams = params; }
-    void SetWanStatus(const WanStatus& status) override { Record("SetWanStatus"); wanStatus = status; }
+    void SetRouterInfo(const RouterInfo& info) override {
+        Record("SetRouterInfo");
+        routerInfo = info;
+    }
+    void SetMacInfo(const MacInfo& info) override {
+        Record("SetMacInfo");
+        macInfo = info;
+    }
+    void SetSecurityParams(const SecurityParams& params) override {
+        Record("SetSecurityParams");
+        securityParams = params;
+    }
+    void SetStaticIpParams(const StaticIpParams& params) override {
+        Record("SetStaticIpParams");
+        staticIpParams = params;
+    }
+    void SetPppoeParams(const PppoeParams& params) override {
+        Record("SetPppoeParams");
+        pppoeParams = params;
+    }
+    void SetTunnelParams(const TunnelParams& params) override {
+        Record("SetTunnelParams");
+        tunnelParams = params;
+    }
+    void SetWirelessParams(const WirelessParams& params) override {
+        Record("SetWirelessParams");
+        wirelessParams = params;
+    }
+    void SetExtraParams(const ExtraParams& params) override {
+        Record("SetExtraParams");
+        extraParams = params;
+    }
+    void SetWanStatus(const WanStatus& status) override {
+        Record("SetWanStatus");
+        wanStatus = status;
+    }
     void GetMacInfo(MacInfo& info) override {
         Record("GetMacInfo");
         info.factoryMac = macInfo.factoryMac;

@@ -14,13 +14,9 @@ namespace {
 
 class SetupScriptTest : public ::testing::Test {
 protected:
-    SetupScriptTest() {
-        records.routerInfo = {"127.0.0.1", "admin", "secret", 3, 0};
-    }
+    SetupScriptTest() { records.routerInfo = {"127.0.0.1", "admin", "secret", 3, 0}; }
 
-    int Run(int task) {
-        return RunSetupScript(task, &router, records, router.Pauses(), adapters);
-    }
+    int Run(int task) { return RunSetupScript(task, &router, records, router.Pauses(), adapters); }
 
     RecordingControlObject router;
     SettingsRecords records;
@@ -35,7 +31,8 @@ protected:
 TEST_F(SetupScriptTest, LinkWithRefusedLoginTriesTwiceAndReadsNoMac) {
     router.Script("CheckLogin", {0, 0});
     EXPECT_EQ(Run(TASK_LINK), 0);
-    EXPECT_THAT(router.Log(), ElementsAre("run ipconfig.exe", "pause 2000", "CheckLogin", "CheckLogin", "pause 3500"));
+    EXPECT_THAT(router.Log(),
+                ElementsAre("run ipconfig.exe", "pause 2000", "CheckLogin", "CheckLogin", "pause 3500"));
     EXPECT_TRUE(records.macInfo.defaultMac.empty());
 }
 
@@ -46,8 +43,8 @@ TEST_F(SetupScriptTest, LinkRepeatsLoginWithoutReplyAndReadsTheMacAddresses) {
     records.macInfo.spare = "kept";
 
     EXPECT_EQ(Run(TASK_LINK), 1);
-    EXPECT_THAT(router.Log(), ElementsAre("run ipconfig.exe", "pause 2000", "CheckLogin", "CheckLogin", "pause 3500",
-                                          "ReadMacInfo", "ReadMacInfo", "GetMacInfo"));
+    EXPECT_THAT(router.Log(), ElementsAre("run ipconfig.exe", "pause 2000", "CheckLogin", "CheckLogin",
+                                          "pause 3500", "ReadMacInfo", "ReadMacInfo", "GetMacInfo"));
     EXPECT_EQ(records.macInfo.defaultMac, "00:11:22:33:44:56");
     EXPECT_EQ(records.macInfo.applyMac, "00:11:22:33:44:56");
     EXPECT_EQ(records.macInfo.spare, "kept");
@@ -84,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DetectCase{{3}, 3, {"pause 500", "DetectWanMode"}},
                       DetectCase{{0}, 0, {"pause 500", "DetectWanMode"}},
                       DetectCase{{-1, 2}, 2, {"pause 500", "DetectWanMode", "pause 1000", "DetectWanMode"}},
-                      DetectCase{{-1, -1}, -1, {"pause 500", "DetectWanMode", "pause 1000", "DetectWanMode"}}));
+                      DetectCase{
+                          {-1, -1}, -1, {"pause 500", "DetectWanMode", "pause 1000", "DetectWanMode"}}));
 
 TEST_F(SetupScriptTest, AccountCheckPollsFourTimesWhenTheLinkStaysDown) {
     router.Script("PollWanLink", {0, -1, 0, 0});
@@ -102,10 +100,9 @@ TEST_F(SetupScriptTest, AccountCheckRepeatsOnlyNegativeResultsAndStopsPollingOnL
     records.pppoeParams = {"isp-user", "isp-pass", ""};
 
     EXPECT_EQ(Run(TASK_CHECK), 1);
-    EXPECT_THAT(router.Log(),
-                ElementsAre("pause 500", "SetRouterInfo", "SetPppoeParams", "ConnectWan", "pause 2000",
-                            "ApplyWanSettings", "ApplyWanSettings", "pause 1000", "PollWanLink", "pause 10000",
-                            "PollWanLink"));
+    EXPECT_THAT(router.Log(), ElementsAre("pause 500", "SetRouterInfo", "SetPppoeParams", "ConnectWan",
+                                          "pause 2000", "ApplyWanSettings", "ApplyWanSettings", "pause 1000",
+                                          "PollWanLink", "pause 10000", "PollWanLink"));
     EXPECT_EQ(router.pppoeParams.user, "isp-user");
     EXPECT_EQ(router.routerInfo.wanType, 3);
 }
@@ -121,8 +118,9 @@ TEST_P(SaveScriptTest, HandsOverTheRecordOfTheWanTypeThenSavesAndReadsStatus) {
     records.routerInfo.wanType = GetParam().wanType;
     std::vector<std::string> expected{"SetRouterInfo"};
     expected.insert(expected.end(), GetParam().recordSetters.begin(), GetParam().recordSetters.end());
-    for (const char* entry : {"SetMacInfo", "pause 1000", "SetWirelessParams", "SetSecurityParams", "ApplyWanSettings",
-                              "pause 10000", "ApplyWireless", "pause 20000", "ReadWanStatus", "GetWanStatus"}) {
+    for (const char* entry :
+         {"SetMacInfo", "pause 1000", "SetWirelessParams", "SetSecurityParams", "ApplyWanSettings",
+          "pause 10000", "ApplyWireless", "pause 20000", "ReadWanStatus", "GetWanStatus"}) {
         expected.emplace_back(entry);
     }
 
@@ -133,7 +131,8 @@ TEST_P(SaveScriptTest, HandsOverTheRecordOfTheWanTypeThenSavesAndReadsStatus) {
 INSTANTIATE_TEST_SUITE_P(WanTypes, SaveScriptTest,
                          ::testing::Values(SaveCase{1, {"SetStaticIpParams"}}, SaveCase{2, {}},
                                            SaveCase{3, {"SetPppoeParams"}}, SaveCase{4, {"SetTunnelParams"}},
-                                           SaveCase{5, {"SetTunnelParams"}}, SaveCase{0, {}}, SaveCase{9, {}}));
+                                           SaveCase{5, {"SetTunnelParams"}}, SaveCase{0, {}},
+                                           SaveCase{9, {}}));
 
 TEST_F(SetupScriptTest, SaveWhoseWirelessStepFailsStillWaitsAndReadsTheStatus) {
     router.Script("ApplyWanSettings", {-1, -1});
@@ -157,12 +156,13 @@ TEST_F(SetupScriptTest, RestartCopiesTheHeldStatusEvenWhenBothReadsFail) {
     router.Script("ConnectWan", {-1, 0});
     router.Script("ApplyMacClone", {0});
     router.Script("ReadWanStatus", {-1, -1});
-    router.wanStatus = {"PPPoE", "10.0.0.2", "255.255.255.0", "10.0.0.1", "00:11:22:33:44:56", "", 0, 0, false, 0, ""};
+    router.wanStatus = {
+        "PPPoE", "10.0.0.2", "255.255.255.0", "10.0.0.1", "00:11:22:33:44:56", "", 0, 0, false, 0, ""};
     records.wanStatus.extraText = "home";
 
     Run(TASK_REBOOT);
-    EXPECT_THAT(router.Log(), ElementsAre("ConnectWan", "ConnectWan", "pause 500", "ApplyMacClone", "pause 30000",
-                                          "ReadWanStatus", "ReadWanStatus", "GetWanStatus"));
+    EXPECT_THAT(router.Log(), ElementsAre("ConnectWan", "ConnectWan", "pause 500", "ApplyMacClone",
+                                          "pause 30000", "ReadWanStatus", "ReadWanStatus", "GetWanStatus"));
     EXPECT_EQ(records.wanStatus.connectionType, "PPPoE");
     EXPECT_EQ(records.wanStatus.wanMac, "00:11:22:33:44:56");
     EXPECT_EQ(records.wanStatus.extraText, "home");

@@ -58,7 +58,8 @@ TEST_F(SetupWorkerTest, DeliversTheResultOnTheOwnersThreadThroughItsEventLoop) {
     EXPECT_EQ(finishedOn, QThread::currentThread());
     EXPECT_EQ(delivered, 3);
     EXPECT_EQ(worker.Result(), 3);
-    EXPECT_THAT(router.Log(), ::testing::ElementsAre("pause 500", "DetectWanMode", "pause 1000", "DetectWanMode"));
+    EXPECT_THAT(router.Log(),
+                ::testing::ElementsAre("pause 500", "DetectWanMode", "pause 1000", "DetectWanMode"));
 }
 
 TEST_F(SetupWorkerTest, UnknownTaskAndMissingControlObjectStillFinish) {

@@ -24,8 +24,7 @@ class Socket {
 public:
     explicit Socket(uint16_t port) {
         fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd_ < 0)
-            return;
+        if (fd_ < 0) return;
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_port = htons(port);
@@ -46,8 +45,7 @@ public:
     bool send(std::string_view bytes) {
         while (!bytes.empty()) {
             const ssize_t sent = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-            if (sent <= 0)
-                return false;
+            if (sent <= 0) return false;
             bytes.remove_prefix(static_cast<std::size_t>(sent));
         }
         return true;
@@ -74,8 +72,7 @@ public:
                 received.bytes.append(block, static_cast<std::size_t>(got));
                 continue;
             }
-            if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-                break;
+            if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
             received.closed = true;
             received.error = got < 0 ? errno : 0;
             break;
@@ -84,8 +81,7 @@ public:
     }
 
     void close() {
-        if (fd_ >= 0)
-            ::close(fd_);
+        if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
 
@@ -102,18 +98,15 @@ inline std::string libraryRequest(std::string_view path, std::string_view body =
     const bool post = !body.empty();
     std::string request = post ? "POST " : "GET ";
     request += std::string(path) + " HTTP/1.1\r\nAccept: */*\r\nAccept-Language: zh-cn\r\n";
-    if (post)
-        request += "Content-Type: application/x-www-form-urlencoded\r\n";
+    if (post) request += "Content-Type: application/x-www-form-urlencoded\r\n";
     request +=
         "Accept-Encoding: gzip, deflate\r\n"
         "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; SV1; .NET CLR 2.0.50727; .NET CLR "
         "1.1.4322)\r\n"
         "Host: 127.0.0.1\r\nConnection: Keep-Alive\r\n";
-    if (post)
-        request += "Content-Length: " + std::to_string(body.size()) + " \r\n";
+    if (post) request += "Content-Length: " + std::to_string(body.size()) + " \r\n";
     request += "Authorization: Basic " + std::string(token) + "\r\n\r\n";
-    if (post)
-        request += std::string(body) + "\r\n";
+    if (post) request += std::string(body) + "\r\n";
     return request;
 }
 
@@ -121,8 +114,7 @@ inline std::string libraryRequest(std::string_view path, std::string_view body =
 inline std::string fetch(uint16_t port, std::string_view request,
                          std::chrono::milliseconds quiet = std::chrono::seconds(5)) {
     Socket socket(port);
-    if (!socket.connected() || !socket.send(request))
-        return {};
+    if (!socket.connected() || !socket.send(request)) return {};
     return socket.receive(quiet).bytes;
 }
 

@@ -14,8 +14,7 @@ namespace {
 std::optional<uint32_t> parseDotted(std::string_view text) {
     boost::system::error_code ec;
     const auto address = boost::asio::ip::make_address_v4(std::string(text), ec);
-    if (ec)
-        return std::nullopt;
+    if (ec) return std::nullopt;
     return address.to_uint();
 }
 
@@ -34,25 +33,21 @@ bool isUsableStaticWan(std::string_view ip, std::string_view mask, std::string_v
     const auto ipValue = parseDotted(ip);
     const auto maskValue = parseDotted(mask);
     const auto gatewayValue = parseDotted(gateway);
-    if (!ipValue || !maskValue || !gatewayValue || !isContiguousMask(*maskValue))
-        return false;
+    if (!ipValue || !maskValue || !gatewayValue || !isContiguousMask(*maskValue)) return false;
     return isHostOf(*ipValue, *maskValue) && isHostOf(*gatewayValue, *maskValue) &&
            *ipValue != *gatewayValue && (*ipValue & *maskValue) == (*gatewayValue & *maskValue);
 }
 
 std::optional<std::string> normaliseMac(std::string_view text) {
-    if (text.size() != 17)
-        return std::nullopt;
+    if (text.size() != 17) return std::nullopt;
     std::string mac(text);
     for (std::size_t i = 0; i < mac.size(); ++i) {
         const bool separator = i % 3 == 2;
         if (separator) {
-            if (mac[i] != ':' && mac[i] != '-')
-                return std::nullopt;
+            if (mac[i] != ':' && mac[i] != '-') return std::nullopt;
             mac[i] = ':';
         } else {
-            if (!std::isxdigit(static_cast<unsigned char>(mac[i])))
-                return std::nullopt;
+            if (!std::isxdigit(static_cast<unsigned char>(mac[i]))) return std::nullopt;
             mac[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(mac[i])));
         }
     }

@@ -32,15 +32,12 @@ AdminSite::AdminSite(const Options& options)
 
 SiteReply AdminSite::handle(const SiteRequest& request, RouterModel& model,
                             RouterModel::Clock::time_point now, const ReplyStyle& style) const {
-    if (style.http10Unauthorized)
-        return unauthorized(true, style);
-    if (!authorises(request.authorization, expectedCredentials_))
-        return unauthorized(false, style);
+    if (style.http10Unauthorized) return unauthorized(true, style);
+    if (!authorises(request.authorization, expectedCredentials_)) return unauthorized(false, style);
 
     const std::size_t query = request.target.find('?');
     const std::string path = request.target.substr(0, query);
-    if (path == "/goform/WizardModeSel")
-        return {std::string(1, detectedMode_), false};
+    if (path == "/goform/WizardModeSel") return {std::string(1, detectedMode_), false};
     if (path.starts_with("/goform/")) {
         // Handlers take their fields from the body of a post, or from the query of a fetch.
         const std::string rawForm = request.method == "POST"     ? request.body
@@ -62,8 +59,7 @@ SiteReply AdminSite::page(const std::string& path, const RouterState& state, con
     } else {
         return framed(404, "Not Found", notFoundPage(path), style);
     }
-    if (style.pageSize > 0)
-        body = padPage(std::move(body), style.pageSize);
+    if (style.pageSize > 0) body = padPage(std::move(body), style.pageSize);
     return framed(200, "OK", body, style);
 }
 
@@ -93,8 +89,7 @@ SiteReply AdminSite::form(const std::string& path, const std::string& rawForm, R
         return framed(404, "Not Found", notFoundPage(path), style);
     }
     model.rememberForm(path, fields, rawForm);
-    if (const auto go = fields.find("GO"); go != fields.end() && !go->second.empty())
-        next = go->second;
+    if (const auto go = fields.find("GO"); go != fields.end() && !go->second.empty()) next = go->second;
     SiteReply reply = framed(200, "OK", redirectPage(next), style);
     reply.restart = restart;
     return reply;

@@ -17,8 +17,7 @@ std::string basicCredentials(std::string_view user, std::string_view password) {
 
 bool authorises(std::string_view authorizationHeader, std::string_view expectedToken) {
     constexpr std::string_view scheme = "Basic ";
-    if (!boost::algorithm::istarts_with(authorizationHeader, scheme))
-        return false;
+    if (!boost::algorithm::istarts_with(authorizationHeader, scheme)) return false;
     std::string_view token = authorizationHeader.substr(scheme.size());
     while (!token.empty() && token.front() == ' ') token.remove_prefix(1);
     return token == expectedToken;

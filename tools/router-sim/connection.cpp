@@ -41,8 +41,7 @@ void Connection::start() {
 }
 
 void Connection::close() {
-    if (closed_)
-        return;
+    if (closed_) return;
     closed_ = true;
     timer_.cancel();
     boost::system::error_code ignored;
@@ -52,16 +51,14 @@ void Connection::close() {
 // The only place that reads: one read is outstanding for the whole life of
 // the connection, so bytes are recorded whatever else is going on.
 void Connection::readMore() {
-    if (closed_)
-        return;
+    if (closed_) return;
     socket_.async_read_some(boost::asio::buffer(readBuffer_),
                             [self = shared_from_this()](const boost::system::error_code& error,
                                                         std::size_t size) { self->onRead(error, size); });
 }
 
 void Connection::onRead(const boost::system::error_code& error, std::size_t size) {
-    if (closed_)
-        return;
+    if (closed_) return;
     if (error) {
         onPeerClosed();
         return;
@@ -78,13 +75,10 @@ void Connection::onRead(const boost::system::error_code& error, std::size_t size
 }
 
 void Connection::moveSeparatorsToLastRecord() {
-    if (!lastRecord_ || !raw_.empty())
-        return;
+    if (!lastRecord_ || !raw_.empty()) return;
     std::size_t count = pending_.find_first_not_of("\r\n");
-    if (count == std::string::npos)
-        count = pending_.size();
-    if (count == 0)
-        return;
+    if (count == std::string::npos) count = pending_.size();
+    if (count == 0) return;
     host_.appendToRecord(*lastRecord_, std::string_view(pending_).substr(0, count));
     pending_.erase(0, count);
 }
@@ -93,20 +87,17 @@ void Connection::parsePending() {
     while (!closed_ && !replying_ && !(answered_ && fault_ != Fault::KeepAlive)) {
         // Between kept-alive requests: the CR LF after a POST body belongs to that POST.
         moveSeparatorsToLastRecord();
-        if (pending_.empty())
-            return;
+        if (pending_.empty()) return;
         boost::system::error_code error;
         const std::size_t used = parser_->put(boost::asio::buffer(pending_), error);
         raw_.append(pending_, 0, used);
         pending_.erase(0, used);
-        if (error == boost::beast::http::error::need_more)
-            return;
+        if (error == boost::beast::http::error::need_more) return;
         if (error) {
             rejectMalformed();
             return;
         }
-        if (!parser_->is_done())
-            return;
+        if (!parser_->is_done()) return;
         onRequest();
     }
 }
@@ -162,8 +153,7 @@ void Connection::send(std::string bytes, bool keepOpen) {
         socket_, boost::asio::buffer(outgoing_),
         [self = shared_from_this(), keepOpen](const boost::system::error_code& error, std::size_t) {
             self->writing_ = false;
-            if (self->closed_)
-                return;
+            if (self->closed_) return;
             if (error) {  // the poster hung up without reading: nothing to report
                 self->close();
                 return;
@@ -178,8 +168,7 @@ void Connection::send(std::string bytes, bool keepOpen) {
 }
 
 void Connection::dripNext() {
-    if (closed_)
-        return;
+    if (closed_) return;
     const bool endless = fault_ == Fault::DripForever;
     if (!endless && dripped_ >= outgoing_.size()) {
         finish();
@@ -191,8 +180,7 @@ void Connection::dripNext() {
         socket_, boost::asio::buffer(&dripByte_, 1),
         [self = shared_from_this()](const boost::system::error_code& error, std::size_t) {
             self->writing_ = false;
-            if (self->closed_)
-                return;
+            if (self->closed_) return;
             if (error) {
                 self->close();
                 return;
@@ -200,15 +188,13 @@ void Connection::dripNext() {
             ++self->dripped_;
             self->timer_.expires_after(self->host_.dripInterval());
             self->timer_.async_wait([self](const boost::system::error_code& waitError) {
-                if (!waitError)
-                    self->dripNext();
+                if (!waitError) self->dripNext();
             });
         });
 }
 
 void Connection::finish() {
-    if (closed_)
-        return;
+    if (closed_) return;
     finished_ = true;
     if (peerClosed_) {
         close();
@@ -220,8 +206,7 @@ void Connection::finish() {
     socket_.shutdown(boost::asio::socket_base::shutdown_send, ignored);
     timer_.expires_after(kLingerLimit);
     timer_.async_wait([self = shared_from_this()](const boost::system::error_code& error) {
-        if (!error)
-            self->close();
+        if (!error) self->close();
     });
 }
 
@@ -233,8 +218,7 @@ void Connection::onPeerClosed() {
         lastRecord_ = host_.record(std::exchange(raw_, {}) + std::exchange(pending_, {}));
     }
     // A reply on its way out is finished first; finish() then closes.
-    if (replying_ && !finished_)
-        return;
+    if (replying_ && !finished_) return;
     close();
 }
 

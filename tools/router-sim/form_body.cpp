@@ -4,12 +4,9 @@ namespace routersim {
 namespace {
 
 int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 
@@ -36,8 +33,7 @@ FormFields decodeForm(std::string_view body) {
         const std::size_t amp = body.find('&');
         const std::string_view pair = body.substr(0, amp);
         body = amp == std::string_view::npos ? std::string_view{} : body.substr(amp + 1);
-        if (pair.empty())
-            continue;
+        if (pair.empty()) continue;
         const std::size_t eq = pair.find('=');
         const std::string_view key = pair.substr(0, eq);
         const std::string_view value =

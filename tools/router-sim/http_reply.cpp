@@ -20,11 +20,9 @@ std::string formatReply(int status, std::string_view reason, std::string_view bo
 }
 
 std::string padPage(std::string page, std::size_t size) {
-    if (page.size() >= size)
-        return page;
+    if (page.size() >= size) return page;
     std::size_t position = page.find("<script");
-    if (position == std::string::npos)
-        position = page.size();
+    if (position == std::string::npos) position = page.size();
     const std::size_t missing = size - page.size();
     constexpr std::string_view open = "<!--", close = "-->\n";
     std::string padding;
@@ -60,8 +58,7 @@ char endlessReplyByte(std::size_t index) {
         "HTTP/1.1 200 OK\r\nServer: httpd\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n"
         "<html><head><title>Loading</title></head><body>\n";
     constexpr std::string_view filler = "<p>still loading</p>\n";
-    if (index < head.size())
-        return head[index];
+    if (index < head.size()) return head[index];
     return filler[(index - head.size()) % filler.size()];
 }
 

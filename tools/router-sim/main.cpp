@@ -32,26 +32,22 @@ template <typename Number>
 bool parseNumber(std::string_view text, Number& out) {
     Number value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return false;
+    if (error != std::errc() || end != text.data() + text.size()) return false;
     out = value;
     return true;
 }
 
 bool parseMilliseconds(std::string_view text, std::chrono::milliseconds& out) {
     unsigned long value = 0;
-    if (!parseNumber(text, value))
-        return false;
+    if (!parseNumber(text, value)) return false;
     out = std::chrono::milliseconds(value);
     return true;
 }
 
 bool parseDetectedMode(std::string_view text, char& out) {
-    if (text.size() != 1)
-        return false;
+    if (text.size() != 1) return false;
     const char c = text[0];
-    if (c >= '0' && c <= '9' && (c < '1' || c > '4'))
-        return false;
+    if (c >= '0' && c <= '9' && (c < '1' || c > '4')) return false;
     out = c;
     return true;
 }
@@ -159,8 +155,7 @@ int parseArguments(int argc, char** argv, routersim::Options& options) {
 
 int main(int argc, char** argv) {
     routersim::Options options;
-    if (const int status = parseArguments(argc, argv, options); status >= 0)
-        return status;
+    if (const int status = parseArguments(argc, argv, options); status >= 0) return status;
 
     // Blocked before the server thread starts, so only sigwait below sees them.
     sigset_t stopSignals;

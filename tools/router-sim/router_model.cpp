@@ -12,8 +12,7 @@ namespace {
 // A form updates only the fields it carries: the wizard's WEP bodies, for
 // instance, send just the chosen key and the router keeps the others.
 void assignIfPresent(const FormFields& form, const std::string& key, std::string& target) {
-    if (const auto found = form.find(key); found != form.end())
-        target = found->second;
+    if (const auto found = form.find(key); found != form.end()) target = found->second;
 }
 
 void assignTunnel(const FormFields& form, const std::string& prefix, TunnelWanSettings& tunnel) {
@@ -29,10 +28,8 @@ bool isStaticTunnel(const TunnelWanSettings& tunnel) {
 }
 
 const TunnelWanSettings* tunnelOf(const RouterState& state) {
-    if (state.wanType == kWanL2tp)
-        return &state.l2tp;
-    if (state.wanType == kWanPptp)
-        return &state.pptp;
+    if (state.wanType == kWanL2tp) return &state.l2tp;
+    if (state.wanType == kWanPptp) return &state.pptp;
     return nullptr;
 }
 
@@ -81,16 +78,14 @@ void RouterModel::applyWanSettings(const FormFields& form, Clock::time_point now
             break;
     }
     linkUpAt_.reset();
-    if (stored_.connectRequested)
-        scheduleLink(now);
+    if (stored_.connectRequested) scheduleLink(now);
 }
 
 void RouterModel::requestConnect(Clock::time_point now) {
     ++stored_.connectRequests;
     stored_.connectRequested = true;
     // A link already up or on its way is not redialled.
-    if (!linkUpAt_)
-        scheduleLink(now);
+    if (!linkUpAt_) scheduleLink(now);
 }
 
 void RouterModel::applyWirelessBasic(const FormFields& form) {
@@ -162,8 +157,7 @@ RouterState RouterModel::snapshot(Clock::time_point now) const {
     state.linkUp = !state.restarting && linkUpAt_ && now >= *linkUpAt_;
     const char linkValue = state.linkUp ? '2' : (state.connectRequested && !state.restarting ? '1' : '0');
     state.cableDSL.assign(1, linkValue);
-    if (!state.linkUp)
-        return state;
+    if (!state.linkUp) return state;
 
     const TunnelWanSettings* tunnel = tunnelOf(state);
     if (state.wanType == kWanStatic) {
@@ -191,8 +185,7 @@ bool RouterModel::linkAcceptable() const {
         const StaticWanSettings& s = stored_.staticIp;
         return isUsableStaticWan(s.ip, s.mask, s.gateway);
     }
-    if (stored_.wanType == kWanPppoe)
-        return ispAccountMatches(stored_.pppoe.user, stored_.pppoe.password);
+    if (stored_.wanType == kWanPppoe) return ispAccountMatches(stored_.pppoe.user, stored_.pppoe.password);
     if (const TunnelWanSettings* tunnel = tunnelOf(stored_)) {
         return !tunnel->server.empty() && ispAccountMatches(tunnel->user, tunnel->password) &&
                (!isStaticTunnel(*tunnel) || isUsableStaticWan(tunnel->ip, tunnel->mask, tunnel->gateway));

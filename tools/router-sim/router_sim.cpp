@@ -32,14 +32,11 @@ public:
     ~Server() { stop(); }
 
     bool start() {
-        if (thread_.joinable())
-            return true;
-        if (!isLoopbackAddress(options_.address))
-            return false;
+        if (thread_.joinable()) return true;
+        if (!isLoopbackAddress(options_.address)) return false;
         boost::system::error_code error;
         endpoint_ = tcp::endpoint(asio::ip::make_address_v4(options_.address, error), options_.port);
-        if (error || !openListener())
-            return false;
+        if (error || !openListener()) return false;
         io_.restart();
         work_.emplace(io_.get_executor());
         thread_ = std::thread([this] { io_.run(); });
@@ -47,8 +44,7 @@ public:
     }
 
     void stop() {
-        if (!thread_.joinable())
-            return;
+        if (!thread_.joinable()) return;
         // The io thread closes everything itself (no socket is touched from two
         // threads), then stops at once: no open connection can hold it up.
         asio::post(io_, [this] {
@@ -92,8 +88,7 @@ public:
         SiteReply reply = site_.handle(siteRequest, model_, RouterModel::Clock::now(), style);
         // The listener goes before the request is on record: whoever waits for
         // the record must find the router already gone.
-        if (reply.restart)
-            beginRestart(from);
+        if (reply.restart) beginRestart(from);
         requests_.push_back(std::move(raw));
         const std::size_t index = requests_.size() - 1;
         lock.unlock();
@@ -121,12 +116,9 @@ private:
     bool openListener() {
         boost::system::error_code error;
         acceptor_.open(endpoint_.protocol(), error);
-        if (!error)
-            acceptor_.set_option(tcp::acceptor::reuse_address(true), error);
-        if (!error)
-            acceptor_.bind(endpoint_, error);
-        if (!error)
-            acceptor_.listen(asio::socket_base::max_listen_connections, error);
+        if (!error) acceptor_.set_option(tcp::acceptor::reuse_address(true), error);
+        if (!error) acceptor_.bind(endpoint_, error);
+        if (!error) acceptor_.listen(asio::socket_base::max_listen_connections, error);
         if (error) {
             boost::system::error_code ignored;
             acceptor_.close(ignored);
@@ -141,8 +133,7 @@ private:
 
     void acceptNext() {
         acceptor_.async_accept([this](const boost::system::error_code& error, tcp::socket socket) {
-            if (error == asio::error::operation_aborted || !acceptor_.is_open())
-                return;
+            if (error == asio::error::operation_aborted || !acceptor_.is_open()) return;
             if (!error) {
                 auto connection = std::make_shared<Connection>(std::move(socket), *this, fault_.load());
                 std::erase_if(connections_, [](const auto& weak) { return weak.expired(); });
@@ -156,8 +147,7 @@ private:
     void closeConnections(const Connection* spared = nullptr) {
         for (const auto& weak : connections_) {
             const auto connection = weak.lock();
-            if (connection && connection.get() != spared)
-                connection->close();
+            if (connection && connection.get() != spared) connection->close();
         }
     }
 
@@ -170,8 +160,7 @@ private:
         closeConnections(&requester);
         restartTimer_.expires_after(options_.restartTime);
         restartTimer_.async_wait([this](const boost::system::error_code& error) {
-            if (!error)
-                finishRestart();
+            if (!error) finishRestart();
         });
     }
 
@@ -180,8 +169,7 @@ private:
             // The port is busy for a moment (another process, a lingering socket): try again.
             restartTimer_.expires_after(std::chrono::milliseconds(50));
             restartTimer_.async_wait([this](const boost::system::error_code& error) {
-                if (!error)
-                    finishRestart();
+                if (!error) finishRestart();
             });
             return;
         }
@@ -270,8 +258,7 @@ bool parseFault(std::string_view name, Fault& out) {
 
 std::string_view faultName(Fault fault) {
     for (const auto& [text, value] : kFaultNames) {
-        if (value == fault)
-            return text;
+        if (value == fault) return text;
     }
     return "none";
 }

@@ -47,8 +47,8 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
         "Runs the wizard's set-up tasks without windows against the router named in setting.ini\n"
         "(which must be on 127.0.0.0/8), with the program's real pauses.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
-    const QCommandLineOption type("type", "WAN type: static, dynamic, pppoe, pptp or l2tp (default: detected).",
-                                  "type");
+    const QCommandLineOption type(
+        "type", "WAN type: static, dynamic, pppoe, pptp or l2tp (default: detected).", "type");
     const QCommandLineOption account("account", "PPPoE, PPTP or L2TP account.", "name");
     const QCommandLineOption accountPassword("account-password", "Password of that account.", "password");
     const QCommandLineOption server("server", "PPTP or L2TP server address.", "address");
@@ -61,13 +61,15 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
     const QCommandLineOption dns2("dns2", "Secondary DNS server (static IP).", "address");
     const QCommandLineOption mac("mac", "WAN MAC address to clone (default: the router's own).", "mac");
     const QCommandLineOption ssid("ssid", "Wireless network name (default: the language file's).", "name");
-    const QCommandLineOption channel("channel", "Wireless channel 1-13, 0 for automatic (default).", "number");
+    const QCommandLineOption channel("channel", "Wireless channel 1-13, 0 for automatic (default).",
+                                     "number");
     const QCommandLineOption bgOnly("bg-only", "Use the 802.11b/g mixed mode instead of b/g/n.");
-    const QCommandLineOption security("security", "Wireless security: none (default), wep, wpa or wpa2.", "mode");
+    const QCommandLineOption security("security", "Wireless security: none (default), wep, wpa or wpa2.",
+                                      "mode");
     const QCommandLineOption key("key", "WEP key or WPA pass-phrase.", "key");
     const QCommandLineOption chinese("chinese", "Show the stage texts of SimpChinese.ini.");
-    parser.addOptions({help, type, account, accountPassword, server, addressMode, ip, mask, gateway, dns1, dns2,
-                       mac, ssid, channel, bgOnly, security, key, chinese});
+    parser.addOptions({help, type, account, accountPassword, server, addressMode, ip, mask, gateway, dns1,
+                       dns2, mac, ssid, channel, bgOnly, security, key, chinese});
 
     if (!parser.parse(arguments)) {
         PrintError(parser.errorText());
@@ -121,28 +123,30 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
 WarningKey ApplyConnectionSettings(const DriverOptions& options, int wanType, SettingsRecords& records) {
     const std::string& lanAddress = records.routerInfo.address;
     switch (wanType) {
-    case 1: {
-        const StaticIpPageValues page{Address(options.ip), Address(options.mask), Address(options.gateway),
-                                      Address(options.dns1), Address(options.dns2)};
-        return CheckStaticIpPage(page, lanAddress, records.staticIpParams);
-    }
-    case 3: {
-        PppoePageValues page{options.account, options.accountPassword};
-        return CheckPppoePage(page, records.pppoeParams);
-    }
-    case 4:
-    case 5: {
-        TunnelPageValues page{Address(options.server), options.account,         options.accountPassword,
-                              options.tunnelAddressMode, Address(options.ip), Address(options.mask),
-                              Address(options.gateway)};
-        return CheckTunnelPage(page, lanAddress, records.tunnelParams);
-    }
-    default:
-        return std::nullopt;
+        case 1: {
+            const StaticIpPageValues page{Address(options.ip), Address(options.mask),
+                                          Address(options.gateway), Address(options.dns1),
+                                          Address(options.dns2)};
+            return CheckStaticIpPage(page, lanAddress, records.staticIpParams);
+        }
+        case 3: {
+            PppoePageValues page{options.account, options.accountPassword};
+            return CheckPppoePage(page, records.pppoeParams);
+        }
+        case 4:
+        case 5: {
+            TunnelPageValues page{Address(options.server),   options.account,     options.accountPassword,
+                                  options.tunnelAddressMode, Address(options.ip), Address(options.mask),
+                                  Address(options.gateway)};
+            return CheckTunnelPage(page, lanAddress, records.tunnelParams);
+        }
+        default:
+            return std::nullopt;
     }
 }
 
-WarningKey ApplyLanSideSettings(const DriverOptions& options, const QString& defaultSsid, SettingsRecords& records) {
+WarningKey ApplyLanSideSettings(const DriverOptions& options, const QString& defaultSsid,
+                                SettingsRecords& records) {
     const MacClonePageValues macPage{options.mac.isEmpty() ? QString::fromStdString(records.macInfo.applyMac)
                                                            : options.mac};
     if (WarningKey warning = CheckMacClonePage(macPage, records.macInfo)) {

@@ -39,4 +39,5 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
 WarningKey ApplyConnectionSettings(const DriverOptions& options, int wanType, SettingsRecords& records);
 
 // The MAC clone, wireless and security pages, in the wizard's order.
-WarningKey ApplyLanSideSettings(const DriverOptions& options, const QString& defaultSsid, SettingsRecords& records);
+WarningKey ApplyLanSideSettings(const DriverOptions& options, const QString& defaultSsid,
+                                SettingsRecords& records);

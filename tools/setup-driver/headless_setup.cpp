@@ -123,11 +123,14 @@ void HeadlessSetup::WaitForWanAddress() {
 
 void HeadlessSetup::PrintWanStatus() {
     const WanStatus& status = app_.wanStatus;
-    const std::pair<const char16_t*, const std::string*> rows[] = {
-        {u"link mode", &status.connectionType}, {u"IP Address", &status.wanIp}, {u"NetMask", &status.wanMask},
-        {u"gateway", &status.wanGateway},       {u"WAN Mac", &status.wanMac}};
+    const std::pair<const char16_t*, const std::string*> rows[] = {{u"link mode", &status.connectionType},
+                                                                   {u"IP Address", &status.wanIp},
+                                                                   {u"NetMask", &status.wanMask},
+                                                                   {u"gateway", &status.wanGateway},
+                                                                   {u"WAN Mac", &status.wanMac}};
     for (const auto& [caption, value] : rows) {
-        Print(QStringLiteral("  %1 %2").arg(Text(QStringView(caption)).simplified() + QLatin1Char(':'), -16)
+        Print(QStringLiteral("  %1 %2")
+                  .arg(Text(QStringView(caption)).simplified() + QLatin1Char(':'), -16)
                   .arg(ToWide(*value)));
     }
 }
@@ -154,8 +157,8 @@ int HeadlessSetup::Run() {
     }
     if (wanType == 3) {
         const bool accepted = RunTask(TASK_CHECK) == 1;
-        Print(QStringLiteral("  %1").arg(Text(accepted ? lang::kCheckAccountsCorrect
-                                                       : lang::kCheckAccountsInaccuracy)));
+        Print(QStringLiteral("  %1").arg(
+            Text(accepted ? lang::kCheckAccountsCorrect : lang::kCheckAccountsInaccuracy)));
     }
     if (RunTask(TASK_SAVE) != 0) {
         Print(QStringLiteral("  %1").arg(Text(lang::kSaveOk).simplified()));

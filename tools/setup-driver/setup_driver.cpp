@@ -22,12 +22,12 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     DriverOptions options;
     switch (ParseDriverOptions(QCoreApplication::arguments(), options)) {
-    case ParseOutcome::ShowedHelp:
-        return 0;
-    case ParseOutcome::Failed:
-        return kUsageError;
-    case ParseOutcome::Run:
-        break;
+        case ParseOutcome::ShowedHelp:
+            return 0;
+        case ParseOutcome::Failed:
+            return kUsageError;
+        case ParseOutcome::Run:
+            break;
     }
 
     CQelvaneApp app;
@@ -45,12 +45,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!app.HasControlObject()) {
-        std::fprintf(stderr, "setup-driver: %s gave no control object\n", qPrintable(app.libraryModule.LoadedPath()));
+        std::fprintf(stderr, "setup-driver: %s gave no control object\n",
+                     qPrintable(app.libraryModule.LoadedPath()));
         app.ReleaseLibrary();
         return 1;
     }
-    std::printf("Router %s:%d, user %s, library %s, language %s\n", app.routerInfo.address.c_str(), kRouterPort,
-                app.routerInfo.user.c_str(), qPrintable(app.libraryModule.LoadedPath()),
+    std::printf("Router %s:%d, user %s, library %s, language %s\n", app.routerInfo.address.c_str(),
+                kRouterPort, app.routerInfo.user.c_str(), qPrintable(app.libraryModule.LoadedPath()),
                 qPrintable(app.languageTable.File()));
 
     const int status = HeadlessSetup(app, options).Run();

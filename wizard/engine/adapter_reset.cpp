@@ -24,7 +24,8 @@ std::string NetshDhcpCommand(std::string_view setting, const std::string& adapte
 }  // namespace
 
 CAdapterReset::CAdapterReset()
-    : runner_([](const std::string& commandLine) { return RunConsoleCommand(commandLine, SleepMilliseconds); }) {}
+    : runner_(
+          [](const std::string& commandLine) { return RunConsoleCommand(commandLine, SleepMilliseconds); }) {}
 
 CAdapterReset::CAdapterReset(CommandRunner runner) : runner_(std::move(runner)) {}
 

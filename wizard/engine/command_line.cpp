@@ -7,7 +7,8 @@ bool IsBlank(char c) {
 }
 
 // The program name is a path: quotes only group, backslashes are literal.
-std::string_view::size_type TakeProgram(std::string_view line, std::string_view::size_type at, std::string& program) {
+std::string_view::size_type TakeProgram(std::string_view line, std::string_view::size_type at,
+                                        std::string& program) {
     bool quoted = false;
     for (; at < line.size(); ++at) {
         const char c = line[at];
@@ -25,7 +26,8 @@ std::string_view::size_type TakeProgram(std::string_view line, std::string_view:
 // One argument with the backslash rules: 2n backslashes before a quote give n
 // backslashes and a grouping quote, 2n+1 give n backslashes and a literal
 // quote; inside quotes a doubled quote is one literal quote.
-std::string_view::size_type TakeArgument(std::string_view line, std::string_view::size_type at, std::string& argument) {
+std::string_view::size_type TakeArgument(std::string_view line, std::string_view::size_type at,
+                                         std::string& argument) {
     bool quoted = false;
     while (at < line.size()) {
         const char c = line[at];

@@ -47,19 +47,19 @@ struct PrimaryEntry {
 };
 
 constexpr std::array kPrimaryIds{
-    PrimaryEntry{QLocale::Arabic, 0x01},  PrimaryEntry{QLocale::Bulgarian, 0x02},
-    PrimaryEntry{QLocale::Catalan, 0x03}, PrimaryEntry{QLocale::Czech, 0x05},
-    PrimaryEntry{QLocale::Danish, 0x06},  PrimaryEntry{QLocale::German, 0x07},
-    PrimaryEntry{QLocale::Greek, 0x08},   PrimaryEntry{QLocale::English, 0x09},
-    PrimaryEntry{QLocale::Spanish, 0x0A}, PrimaryEntry{QLocale::Finnish, 0x0B},
-    PrimaryEntry{QLocale::French, 0x0C},  PrimaryEntry{QLocale::Hebrew, 0x0D},
-    PrimaryEntry{QLocale::Hungarian, 0x0E}, PrimaryEntry{QLocale::Italian, 0x10},
-    PrimaryEntry{QLocale::Japanese, 0x11}, PrimaryEntry{QLocale::Korean, 0x12},
-    PrimaryEntry{QLocale::Dutch, 0x13},   PrimaryEntry{QLocale::NorwegianBokmal, 0x14},
-    PrimaryEntry{QLocale::Polish, 0x15},  PrimaryEntry{QLocale::Portuguese, 0x16},
-    PrimaryEntry{QLocale::Romanian, 0x18}, PrimaryEntry{QLocale::Russian, 0x19},
-    PrimaryEntry{QLocale::Swedish, 0x1D}, PrimaryEntry{QLocale::Thai, 0x1E},
-    PrimaryEntry{QLocale::Turkish, 0x1F}, PrimaryEntry{QLocale::Ukrainian, 0x22},
+    PrimaryEntry{QLocale::Arabic, 0x01},     PrimaryEntry{QLocale::Bulgarian, 0x02},
+    PrimaryEntry{QLocale::Catalan, 0x03},    PrimaryEntry{QLocale::Czech, 0x05},
+    PrimaryEntry{QLocale::Danish, 0x06},     PrimaryEntry{QLocale::German, 0x07},
+    PrimaryEntry{QLocale::Greek, 0x08},      PrimaryEntry{QLocale::English, 0x09},
+    PrimaryEntry{QLocale::Spanish, 0x0A},    PrimaryEntry{QLocale::Finnish, 0x0B},
+    PrimaryEntry{QLocale::French, 0x0C},     PrimaryEntry{QLocale::Hebrew, 0x0D},
+    PrimaryEntry{QLocale::Hungarian, 0x0E},  PrimaryEntry{QLocale::Italian, 0x10},
+    PrimaryEntry{QLocale::Japanese, 0x11},   PrimaryEntry{QLocale::Korean, 0x12},
+    PrimaryEntry{QLocale::Dutch, 0x13},      PrimaryEntry{QLocale::NorwegianBokmal, 0x14},
+    PrimaryEntry{QLocale::Polish, 0x15},     PrimaryEntry{QLocale::Portuguese, 0x16},
+    PrimaryEntry{QLocale::Romanian, 0x18},   PrimaryEntry{QLocale::Russian, 0x19},
+    PrimaryEntry{QLocale::Swedish, 0x1D},    PrimaryEntry{QLocale::Thai, 0x1E},
+    PrimaryEntry{QLocale::Turkish, 0x1F},    PrimaryEntry{QLocale::Ukrainian, 0x22},
     PrimaryEntry{QLocale::Vietnamese, 0x2A},
 };
 

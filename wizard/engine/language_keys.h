@@ -95,20 +95,29 @@ inline constexpr QStringView kModeBgnResult = u"11 b/g/n mode";
 
 // Keys the code asks for directly, by the window that asks.
 inline constexpr std::array kProgressKeys{kPrgLink, kPrgAuto, kPrgCheck, kPrgSave, kPrgReboot};
-inline constexpr std::array kMainWindowKeys{kAppName, kStart, kNext, kFinish, kExit, kLeaveMessage,
+inline constexpr std::array kMainWindowKeys{kAppName,   kStart,  kNext,   kFinish,  kExit,     kLeaveMessage,
                                             kConnectOk, kSaveOk, kWebUrl, kModelNo, kVersionNo};
 inline constexpr std::array kValidationKeys{
-    kWarningTitle,      kMacAddressInvalid, kAccountEmpty,      kPasswordEmpty,  kUserNameEmpty,
-    kServerIpInvalid,   kIpAddressInvalid,  kSubnetMaskInvalid, kGatewayInvalid, kPrimaryDnsInvalid,
-    kSameSegment,       kWepKeyInvalid,     kWpaKeyInvalid,     kKeyTimeInvalid, kSsidInvalid};
-inline constexpr std::array kConnectionPageKeys{kCheckAccountsCorrect, kCheckAccountsInaccuracy, kStatic,
-                                                kDynamic, kYourConnectionWay, kAutoDetectionFailure,
-                                                kAutoDetectionFailureDesc, kSuccess, kStaticIp,
-                                                kDynamicIp, kPppoe};
-inline constexpr std::array kWirelessPageKeys{kSsidValue, kAuto, kModeBgMixed, kModeBgnMixed, kDisable, kWep,
-                                              kWpa, kWpa2, kOpen, kShare, kAscii, kHex, kKey1, kKey2, kKey3,
-                                              kKey4, kTkip, kAes, kWpaKeyMode, kWpaKey, kWpa2KeyMode, kWpa2Key};
-inline constexpr std::array kResultPageKeys{kAuto, kDisable, kEnable, kWep, kWpa, kWpa2, kModeBgResult, kModeBgnResult};
+    kWarningTitle,    kMacAddressInvalid, kAccountEmpty,      kPasswordEmpty,  kUserNameEmpty,
+    kServerIpInvalid, kIpAddressInvalid,  kSubnetMaskInvalid, kGatewayInvalid, kPrimaryDnsInvalid,
+    kSameSegment,     kWepKeyInvalid,     kWpaKeyInvalid,     kKeyTimeInvalid, kSsidInvalid};
+inline constexpr std::array kConnectionPageKeys{kCheckAccountsCorrect,
+                                                kCheckAccountsInaccuracy,
+                                                kStatic,
+                                                kDynamic,
+                                                kYourConnectionWay,
+                                                kAutoDetectionFailure,
+                                                kAutoDetectionFailureDesc,
+                                                kSuccess,
+                                                kStaticIp,
+                                                kDynamicIp,
+                                                kPppoe};
+inline constexpr std::array kWirelessPageKeys{
+    kSsidValue, kAuto,  kModeBgMixed, kModeBgnMixed, kDisable,     kWep,    kWpa,  kWpa2,
+    kOpen,      kShare, kAscii,       kHex,          kKey1,        kKey2,   kKey3, kKey4,
+    kTkip,      kAes,   kWpaKeyMode,  kWpaKey,       kWpa2KeyMode, kWpa2Key};
+inline constexpr std::array kResultPageKeys{kAuto, kDisable, kEnable,       kWep,
+                                            kWpa,  kWpa2,    kModeBgResult, kModeBgnResult};
 
 // Captions of the dialog templates (the number labels "1"-"10" are left to
 // show themselves).
@@ -117,41 +126,43 @@ inline constexpr std::array<QStringView, 8> kMainWindowCaptions{
 inline constexpr std::array<QStringView, 1> kProgressCaptions{u"ProgressInfo"};
 inline constexpr std::array<QStringView, 3> kMessageBoxCaptions{u"OK", u"Yes", u"NO"};
 // The welcome page's keys carry the blanks its template pads them with.
-inline constexpr std::array<QStringView, 2> kWelcomeCaptions{u"welcome                    ", u"info                 "};
+inline constexpr std::array<QStringView, 2> kWelcomeCaptions{u"welcome                    ",
+                                                             u"info                 "};
 static_assert(kWelcomeCaptions[0].size() == 7 + 20 && kWelcomeCaptions[1].size() == 4 + 17);
-inline constexpr std::array<QStringView, 4> kInstructionCaptions{u"Setup1 Title", u"Setup2 Title", u"Setup3 Title",
-                                                                 u"Setup4 Title"};
+inline constexpr std::array<QStringView, 4> kInstructionCaptions{u"Setup1 Title", u"Setup2 Title",
+                                                                 u"Setup3 Title", u"Setup4 Title"};
 inline constexpr std::array<QStringView, 8> kConnectionTypeCaptions{
     u"Setup5 Title",    u"Auto detect", u"Detect manually ", u"Dynamic IP Desc",
     u"Static IP Desc ", u"PPPoE Desc",  u"PPTP Desc",        u"L2TP Desc"};
 inline constexpr std::array<QStringView, 4> kPppoeCaptions{u"PPPoE Title", u"Account", u"Password",
                                                            u"Check Accounts"};
-inline constexpr std::array<QStringView, 6> kStaticIpCaptions{u"Static IP Title", u"IP Address", u"Subnet Mask",
-                                                              u"Default Gateway", u"Primary DNS", u"Secondary DNS"};
+inline constexpr std::array<QStringView, 6> kStaticIpCaptions{
+    u"Static IP Title", u"IP Address", u"Subnet Mask", u"Default Gateway", u"Primary DNS", u"Secondary DNS"};
 inline constexpr std::array<QStringView, 8> kTunnelCaptions{
     u"PPTP Title",   u"Server IP Address", u"Account",     u"Password",
     u"Address Mode", u"IP Address",        u"Subnet Mask", u"Default Gateway"};
-inline constexpr std::array<QStringView, 6> kWirelessCaptions{u"Wireless Title", u"Wrieless Note", u"SSID",
-                                                              u"Wireless Mode",  u"channel",       u"SSID Broadcast"};
+inline constexpr std::array<QStringView, 6> kWirelessCaptions{
+    u"Wireless Title", u"Wrieless Note", u"SSID", u"Wireless Mode", u"channel", u"SSID Broadcast"};
 inline constexpr std::array<QStringView, 13> kSecurityCaptions{
-    u"Security Title", u"Security",       u"Authentication Mode ", u"Key Type",
-    u"Transmit Key",   u"key",            u"WPA type",             u"WPA key",
-    u"8~63 ASCII characters", u"Key Valid Time", u"s.60s~9999s", u"Security Note",
+    u"Security Title",   u"Security",     u"Authentication Mode ",
+    u"Key Type",         u"Transmit Key", u"key",
+    u"WPA type",         u"WPA key",      u"8~63 ASCII characters",
+    u"Key Valid Time",   u"s.60s~9999s",  u"Security Note",
     u"WEP Security Note"};
 inline constexpr std::array<QStringView, 5> kMacCloneCaptions{u"Mac clone Title", u"MAC Clone Attention",
                                                               u"MAC address", u"Clone Mac", u"Restore Mac"};
 inline constexpr std::array<QStringView, 14> kResultCaptions{
-    u"Result Title", u"Refresh",      u"Status Note",    u"link mode",      u"IP Address",
-    u"NetMask",      u"gateway",      u"WAN Mac",        u"SSID",           u"Channel",
+    u"Result Title", u"Refresh",        u"Status Note",     u"link mode", u"IP Address",
+    u"NetMask",      u"gateway",        u"WAN Mac",         u"SSID",      u"Channel",
     u"wirless mode", u"ssid broadcast", u"encryption Mode", u"Key"};
 inline constexpr std::array<QStringView, 1> kLinkErrorCaptions{u"Retry"};
 
 // Every group above, for checks over all keys.
 inline constexpr std::array<std::span<const QStringView>, 20> kAllKeyGroups{
-    kProgressKeys,        kMainWindowKeys,         kValidationKeys,     kConnectionPageKeys,
-    kWirelessPageKeys,    kResultPageKeys,         kMainWindowCaptions, kProgressCaptions,
-    kMessageBoxCaptions,  kWelcomeCaptions,        kInstructionCaptions, kConnectionTypeCaptions,
-    kPppoeCaptions,       kStaticIpCaptions,       kTunnelCaptions,     kWirelessCaptions,
-    kSecurityCaptions,    kMacCloneCaptions,       kResultCaptions,     kLinkErrorCaptions};
+    kProgressKeys,       kMainWindowKeys,   kValidationKeys,      kConnectionPageKeys,
+    kWirelessPageKeys,   kResultPageKeys,   kMainWindowCaptions,  kProgressCaptions,
+    kMessageBoxCaptions, kWelcomeCaptions,  kInstructionCaptions, kConnectionTypeCaptions,
+    kPppoeCaptions,      kStaticIpCaptions, kTunnelCaptions,      kWirelessCaptions,
+    kSecurityCaptions,   kMacCloneCaptions, kResultCaptions,      kLinkErrorCaptions};
 
 }  // namespace lang

@@ -21,7 +21,8 @@ QString DecodeProfile(const QByteArray& bytes) {
 }
 
 QString Unquote(const QString& value) {
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front()) {
         return value.mid(1, value.size() - 2);
     }
     return value;

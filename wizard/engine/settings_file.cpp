@@ -44,6 +44,7 @@ EditFocusColors CSettingsFile::ReadEditFocusColors() const {
     EditFocusColors colors{kWhite, kBlack};  // kept where a value does not parse
     ParseColorTriplet(Read(kFontSection, QStringLiteral("EditFontColor"), QStringLiteral("255,255,255")),
                       colors.background);
-    ParseColorTriplet(Read(kFontSection, QStringLiteral("EditBkColor"), QStringLiteral("0,0,0")), colors.text);
+    ParseColorTriplet(Read(kFontSection, QStringLiteral("EditBkColor"), QStringLiteral("0,0,0")),
+                      colors.text);
     return colors;
 }

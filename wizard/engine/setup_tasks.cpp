@@ -81,18 +81,18 @@ void HandOverWanTypeRecord(ScriptContext& script) {
     CDLLObject& object = script.object();
     const SettingsRecords& records = script.records();
     switch (records.routerInfo.wanType) {
-    case 1:
-        object.SetStaticIpParams(records.staticIpParams);
-        break;
-    case 3:
-        object.SetPppoeParams(records.pppoeParams);
-        break;
-    case 4:
-    case 5:
-        object.SetTunnelParams(records.tunnelParams);
-        break;
-    default:  // dynamic IP needs no record
-        break;
+        case 1:
+            object.SetStaticIpParams(records.staticIpParams);
+            break;
+        case 3:
+            object.SetPppoeParams(records.pppoeParams);
+            break;
+        case 4:
+        case 5:
+            object.SetTunnelParams(records.tunnelParams);
+            break;
+        default:  // dynamic IP needs no record
+            break;
     }
 }
 
@@ -133,18 +133,18 @@ int RunSetupScript(int task, CDLLObject* object, SettingsRecords& records, const
     }
     ScriptContext script(*object, records, pause);
     switch (task) {
-    case TASK_LINK:
-        return RunLinkScript(script, adapters);
-    case TASK_AUTO:
-        return RunDetectScript(script);
-    case TASK_CHECK:
-        return RunAccountCheckScript(script);
-    case TASK_SAVE:
-        return RunSaveScript(script);
-    case TASK_REBOOT:
-        RunRestartScript(script);
-        return 0;  // nobody reads it
-    default:
-        return 0;
+        case TASK_LINK:
+            return RunLinkScript(script, adapters);
+        case TASK_AUTO:
+            return RunDetectScript(script);
+        case TASK_CHECK:
+            return RunAccountCheckScript(script);
+        case TASK_SAVE:
+            return RunSaveScript(script);
+        case TASK_REBOOT:
+            RunRestartScript(script);
+            return 0;  // nobody reads it
+        default:
+            return 0;
     }
 }

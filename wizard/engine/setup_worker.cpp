@@ -10,18 +10,18 @@
 
 QStringView StageTextKey(int task) {
     switch (task) {
-    case TASK_LINK:
-        return lang::kPrgLink;
-    case TASK_AUTO:
-        return lang::kPrgAuto;
-    case TASK_CHECK:
-        return lang::kPrgCheck;
-    case TASK_SAVE:
-        return lang::kPrgSave;
-    case TASK_REBOOT:
-        return lang::kPrgReboot;
-    default:
-        return {};
+        case TASK_LINK:
+            return lang::kPrgLink;
+        case TASK_AUTO:
+            return lang::kPrgAuto;
+        case TASK_CHECK:
+            return lang::kPrgCheck;
+        case TASK_SAVE:
+            return lang::kPrgSave;
+        case TASK_REBOOT:
+            return lang::kPrgReboot;
+        default:
+            return {};
     }
 }
 

@@ -35,8 +35,8 @@ bool AllOf(const QString& text, Predicate predicate) {
 }
 
 bool NeedsFormEscape(char16_t c) {
-    return (c >= 0x21 && c <= 0x27) || c == 0x2B || c == 0x2C || c == 0x3C || c == 0x3E || (c >= 0x5B && c <= 0x5E) ||
-           c == 0x60 || (c >= 0x7B && c <= 0x7E);
+    return (c >= 0x21 && c <= 0x27) || c == 0x2B || c == 0x2C || c == 0x3C || c == 0x3E ||
+           (c >= 0x5B && c <= 0x5E) || c == 0x60 || (c >= 0x7B && c <= 0x7E);
 }
 
 WarningKey Warn(QStringView key) {
@@ -124,8 +124,9 @@ bool IsValidKeyTime(const QString& text) {
 }
 
 bool IsValidSsid(const QString& text) {
-    return !text.isEmpty() && text.size() <= 32 &&
-           AllOf(text, [](QChar c) { return IsAsciiLetterOrDigit(c) || c == u'_' || c == u'-' || c == u' '; });
+    return !text.isEmpty() && text.size() <= 32 && AllOf(text, [](QChar c) {
+        return IsAsciiLetterOrDigit(c) || c == u'_' || c == u'-' || c == u' ';
+    });
 }
 
 QString EncodeFormValue(const QString& text) {
@@ -153,7 +154,8 @@ std::string ToDottedText(AddressValue value) {
            std::to_string(value >> 8 & 0xFF) + '.' + std::to_string(value & 0xFF);
 }
 
-WarningKey CheckStaticIpPage(const StaticIpPageValues& page, const std::string& lanAddress, StaticIpParams& record) {
+WarningKey CheckStaticIpPage(const StaticIpPageValues& page, const std::string& lanAddress,
+                             StaticIpParams& record) {
     if (WarningKey warning = CheckAddressMaskGateway(page.ip, page.mask, page.gateway, page.dns1)) {
         return warning;
     }
@@ -240,7 +242,8 @@ WarningKey CheckSecurityPage(const SecurityPageValues& page, SecurityParams& rec
         record.wepAuth = page.wepAuthIndex;
         record.wepKeyFormat = page.wepKeyFormatIndex;
         record.wepKeyIndex = page.wepKeyIndex;
-        const bool valid = record.wepKeyFormat != 0 ? IsValidHexKey(page.wepKey) : IsValidAsciiKey(page.wepKey, true);
+        const bool valid =
+            record.wepKeyFormat != 0 ? IsValidHexKey(page.wepKey) : IsValidAsciiKey(page.wepKey, true);
         if (!valid) {
             return Warn(lang::kWepKeyInvalid);
         }

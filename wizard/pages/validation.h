@@ -18,14 +18,14 @@
 using AddressValue = std::uint32_t;
 
 // Validators: true for valid input.
-bool IsValidIpAddress(AddressValue value);  // first and last octet neither 0 nor 255
+bool IsValidIpAddress(AddressValue value);   // first and last octet neither 0 nor 255
 bool IsValidSubnetMask(AddressValue value);  // one or more leading one bits, nothing else
 bool IsDiffSegment(AddressValue a, AddressValue b, AddressValue mask);
-bool IsValidMacAddress(const QString& text);  // xx:xx:xx:xx:xx:xx, either case, first octet even
+bool IsValidMacAddress(const QString& text);          // xx:xx:xx:xx:xx:xx, either case, first octet even
 bool IsValidAsciiKey(const QString& text, bool wep);  // letters and digits; WEP 5 or 13, WPA 8-63
-bool IsValidHexKey(const QString& text);   // 10 or 26 hexadecimal digits
-bool IsValidKeyTime(const QString& text);  // ReadKeyTime between 60 and 9999
-bool IsValidSsid(const QString& text);     // 1-32 of letters, digits, '_', '-', space
+bool IsValidHexKey(const QString& text);              // 10 or 26 hexadecimal digits
+bool IsValidKeyTime(const QString& text);             // ReadKeyTime between 60 and 9999
+bool IsValidSsid(const QString& text);                // 1-32 of letters, digits, '_', '-', space
 
 // An account name or password escaped for the router's form bodies: twenty
 // punctuation characters become "%xx"; a text holding any character below
@@ -55,7 +55,8 @@ struct StaticIpPageValues {
     AddressValue dns1 = 0;
     AddressValue dns2 = 0;
 };
-WarningKey CheckStaticIpPage(const StaticIpPageValues& page, const std::string& lanAddress, StaticIpParams& record);
+WarningKey CheckStaticIpPage(const StaticIpPageValues& page, const std::string& lanAddress,
+                             StaticIpParams& record);
 
 // On success the page's own account and password are replaced by their
 // escaped form, which is also what the record receives.

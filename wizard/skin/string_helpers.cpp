@@ -69,7 +69,8 @@ QString RenderInteger(const FormatArgument::Integer& number, const ConversionSpe
         magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     }
     const int base = (conv == u'x' || conv == u'X') ? 16 : (conv == u'o' ? 8 : 10);
-    QString digits = (directive.precision == 0 && magnitude == 0) ? QString() : QString::number(magnitude, base);
+    QString digits =
+        (directive.precision == 0 && magnitude == 0) ? QString() : QString::number(magnitude, base);
     if (conv == u'X') {
         digits = digits.toUpper();
     }
@@ -78,7 +79,10 @@ QString RenderInteger(const FormatArgument::Integer& number, const ConversionSpe
     }
     QString prefix;
     if (signedConversion) {
-        prefix = negative ? QStringLiteral("-") : directive.plusSign ? QStringLiteral("+") : directive.spaceSign ? QStringLiteral(" ") : QString();
+        prefix = negative              ? QStringLiteral("-")
+                 : directive.plusSign  ? QStringLiteral("+")
+                 : directive.spaceSign ? QStringLiteral(" ")
+                                       : QString();
     } else if (directive.alternate && magnitude != 0 && base == 16) {
         prefix = conv == u'X' ? QStringLiteral("0X") : QStringLiteral("0x");
     } else if (directive.alternate && base == 8 && !digits.startsWith(u'0')) {
@@ -107,7 +111,8 @@ QString RenderArgument(const FormatArgument* argument, const ConversionSpec& dir
 }
 
 // Reads digits or a '*' (taking the next argument) at position i.
-int ReadCount(QStringView format, qsizetype& i, std::span<const FormatArgument> arguments, std::size_t& next) {
+int ReadCount(QStringView format, qsizetype& i, std::span<const FormatArgument> arguments,
+              std::size_t& next) {
     if (i < format.size() && format[i] == u'*') {
         ++i;
         if (next < arguments.size() && arguments[next].Number() != nullptr) {
@@ -265,7 +270,8 @@ int ParseLeadingInt(QStringView text) {
     if (negative) {
         value = -value;
     }
-    return static_cast<int>(std::clamp(value, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)));
+    return static_cast<int>(
+        std::clamp(value, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)));
 }
 
 int ParseColorTriplet(const QString& text, ColorRef& colour) {
@@ -273,7 +279,9 @@ int ParseColorTriplet(const QString& text, ColorRef& colour) {
     if (SplitQuoted(text, items, u',') != 3) {
         return 0;
     }
-    const auto channel = [&items](int index) { return static_cast<ColorRef>(ParseLeadingInt(items[index])) & 0xFFu; };
+    const auto channel = [&items](int index) {
+        return static_cast<ColorRef>(ParseLeadingInt(items[index])) & 0xFFu;
+    };
     colour = channel(0) | channel(1) << 8 | channel(2) << 16;
     return 1;
 }

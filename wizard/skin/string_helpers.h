@@ -40,7 +40,8 @@ public:
     FormatArgument(const char16_t* text) : value_(QString::fromUtf16(text)) {}
     FormatArgument(const wchar_t* text) : value_(QString::fromWCharArray(text)) {}
     template <std::integral T>
-    FormatArgument(T number) : value_(Integer{ToBits(number), std::is_signed_v<T>, static_cast<int>(sizeof(T))}) {}
+    FormatArgument(T number)
+        : value_(Integer{ToBits(number), std::is_signed_v<T>, static_cast<int>(sizeof(T))}) {}
 
     struct Integer {
         std::uint64_t bits;  // the value as the argument's own width holds it
