@@ -1,4 +1,8 @@
-#include "string_helpers.h"
+#include "colour_values.h"
+#include "format_string.h"
+#include "native_path.h"
+#include "program_dir.h"
+#include "quoted_split.h"
 
 #include "program_dir_fixture.h"
 

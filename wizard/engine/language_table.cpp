@@ -1,5 +1,6 @@
 #include "language_table.h"
 
+#include "format_string.h"
 #include "profile_reader.h"
 
 #include <utility>

@@ -2,7 +2,7 @@
 // in section "String" of the chosen language file under <program>/Language.
 #pragma once
 
-#include "string_helpers.h"
+#include "program_dir.h"
 
 #include <QString>
 

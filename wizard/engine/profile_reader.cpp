@@ -1,6 +1,6 @@
 #include "profile_reader.h"
 
-#include "string_helpers.h"
+#include "native_path.h"
 
 #include <QFile>
 #include <QStringView>

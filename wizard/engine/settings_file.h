@@ -4,7 +4,8 @@
 #pragma once
 
 #include "dll_object.h"
-#include "string_helpers.h"
+#include "colour_values.h"
+#include "program_dir.h"
 
 #include <QString>
 

@@ -1,7 +1,8 @@
 #include "validation.h"
 
 #include "language_keys.h"
-#include "string_helpers.h"
+#include "colour_values.h"
+#include "format_string.h"
 #include "text_codec.h"
 
 #include <QStringView>

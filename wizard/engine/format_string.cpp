@@ -1,31 +1,8 @@
-#include "string_helpers.h"
+#include "format_string.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-
-#include <climits>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include <algorithm>
 
 namespace {
-
-QString ExecutablePath() {
-#ifdef _WIN32
-    wchar_t buffer[520] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, buffer, 520);
-    return QString::fromWCharArray(buffer, static_cast<int>(length));
-#else
-    // Works before (and without) a QCoreApplication exists.
-    const QString target = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
-    if (!target.isEmpty() || QCoreApplication::instance() == nullptr) {
-        return target;
-    }
-    return QCoreApplication::applicationFilePath();
-#endif
-}
 
 struct ConversionSpec {
     bool leftAlign = false;
@@ -133,25 +110,6 @@ int ReadCount(QStringView format, qsizetype& i, std::span<const FormatArgument> 
 
 }  // namespace
 
-QString ModuleDirFromExecutablePath(const QString& executablePath) {
-    const qsizetype cut = std::max(executablePath.lastIndexOf(u'/'), executablePath.lastIndexOf(u'\\'));
-    return cut < 0 ? executablePath : executablePath.left(cut + 1);
-}
-
-QString GetModuleDir() {
-    static const QString directory = ModuleDirFromExecutablePath(ExecutablePath());
-    return directory;
-}
-
-QString NativePath(const QString& path) {
-#ifdef _WIN32
-    return QDir::toNativeSeparators(path);
-#else
-    QString native = path;
-    return native.replace(u'\\', u'/');
-#endif
-}
-
 QString FormatStringFromList(QStringView format, std::span<const FormatArgument> arguments) {
     QString out;
     std::size_t next = 0;
@@ -196,92 +154,4 @@ QString FormatStringFromList(QStringView format, std::span<const FormatArgument>
     }
     out.truncate(kFormatLimitChars);
     return out;
-}
-
-int FindFirstOf(const QString& text, int start, const QString& set) {
-    if (start < 0) {
-        return -1;
-    }
-    for (qsizetype i = start; i < text.size(); ++i) {
-        if (set.contains(text[i])) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-int FindClosingQuote(const QString& text, QChar quote, int start) {
-    if (start < 0) {
-        return -1;
-    }
-    const QString quoteSet(quote);
-    for (;;) {
-        const int i = FindFirstOf(text, start, quoteSet);
-        if (i <= 0 || text[i - 1] != u'\\') {
-            return i;
-        }
-        start = i + 1;
-    }
-}
-
-int SplitQuoted(const QString& text, QStringList& list, QChar separator) {
-    if (text.isNull()) {
-        return -1;
-    }
-    QString current;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == separator) {
-            list.append(current);
-            current.clear();
-        } else if (c == u'\'' || c == u'"') {
-            const int closing = FindClosingQuote(text, c, i + 1);
-            if (closing < 0) {
-                current += text.mid(i + 1);
-                list.append(current);
-                return static_cast<int>(list.size());
-            }
-            current += text.mid(i + 1, closing - i - 1);
-            i = closing;
-        } else {
-            current += c;
-        }
-    }
-    if (!current.isEmpty()) {
-        list.append(current);
-    }
-    return static_cast<int>(list.size());
-}
-
-int ParseLeadingInt(QStringView text) {
-    qsizetype i = 0;
-    while (i < text.size() && QStringView(u" \t\n\v\f\r").contains(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        value = std::min(value * 10 + (text[i].unicode() - u'0'), static_cast<long long>(INT_MAX) + 1);
-    }
-    if (negative) {
-        value = -value;
-    }
-    return static_cast<int>(
-        std::clamp(value, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)));
-}
-
-int ParseColorTriplet(const QString& text, ColorRef& colour) {
-    QStringList items;
-    if (SplitQuoted(text, items, u',') != 3) {
-        return 0;
-    }
-    const auto channel = [&items](int index) {
-        return static_cast<ColorRef>(ParseLeadingInt(items[index])) & 0xFFu;
-    };
-    colour = channel(0) | channel(1) << 8 | channel(2) << 16;
-    return 1;
 }

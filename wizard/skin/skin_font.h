@@ -1,0 +1,24 @@
+// Fonts of the skinned controls. Sizes are points at the classic 96 DPI, so
+// text keeps its place in layouts given in dialog units; Qt scales both
+// together on high-DPI screens.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+struct SkinFontSpec {
+    int pointSize = 9;
+    QString face;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// The font a spec describes: pixel height = points × 96 / 72 (rounded like
+// MulDiv), weight bold or normal, the face as named (Qt substitutes a face the
+// system lacks).
+QFont MakeSkinFont(const SkinFontSpec& spec);
+
+// "FontName" of [Font] in the program directory's setting.ini, "Arial"
+// when the file or key is missing.
+QString GetSkinFontName();
