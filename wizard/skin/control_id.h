@@ -15,3 +15,16 @@ inline void SetControlId(QWidget* control, int id) {
 inline int ControlId(const QWidget* control) {
     return control == nullptr ? 0 : control->property(kControlIdProperty).toInt();
 }
+
+// A dialog group runs from a control marked as its start up to the next such
+// control among the parent's children; radio buttons uncheck each other and
+// arrow keys move within one group.
+inline constexpr char kGroupStartProperty[] = "qelvaneGroupStart";
+
+inline void SetGroupStart(QWidget* control, bool start) {
+    control->setProperty(kGroupStartProperty, start);
+}
+
+inline bool IsGroupStart(const QWidget* control) {
+    return control != nullptr && control->property(kGroupStartProperty).toBool();
+}

@@ -1,0 +1,28 @@
+// One function per family of Skin/ pictures; each draws its files and hands
+// them to the output.
+#pragma once
+
+#include "skin_output.h"
+#include "style.h"
+
+#include <QPainter>
+#include <QSize>
+
+namespace skin_gen {
+
+void DrawWindowFaces(SkinOutput& out);  // main window, message box, link error pop-up
+void DrawPageBackgrounds(SkinOutput& out);
+void DrawInstructionPages(SkinOutput& out);
+void DrawControlStrips(SkinOutput& out);  // buttons and check box
+void DrawIconsAndCursors(SkinOutput& out);
+void DrawProgressFrames(SkinOutput& out);
+
+// The face every step page shares: a pale panel, a soft box where the widget
+// draws the step number and a line under the title.
+void PaintStepPage(QPainter& p, QSize size);
+
+// The look of a push button; the frames of the button strips, in order.
+enum class ButtonState { Normal, Hover, Pressed, Disabled };
+void PaintButton(QPainter& p, const QRectF& rect, ButtonState state);
+
+}  // namespace skin_gen

@@ -1,0 +1,89 @@
+// Where a skinned button puts its caption and its image, how large it makes
+// itself, and where each frame of its strip is drawn. Rectangles here keep
+// the Win32 convention (right and bottom exclusive) so the arithmetic stays
+// the one the layout rules are written in; ToQRect converts for drawing.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+
+struct LayoutRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+    void Offset(int dx, int dy) {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
+    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
+};
+
+inline QRect ToQRect(const LayoutRect& rect) {
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+inline LayoutRect FromQRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// DrawText format bits the buttons use.
+inline constexpr unsigned kDtCenter = 0x01;
+inline constexpr unsigned kDtRight = 0x02;
+inline constexpr unsigned kDtVCenter = 0x04;
+inline constexpr unsigned kDtBottom = 0x08;
+inline constexpr unsigned kDtWordBreak = 0x10;
+inline constexpr unsigned kDtSingleLine = 0x20;
+inline constexpr unsigned kDtNoPrefix = 0x800;
+
+// Layout modes: 0 caption over image, 1 image left and caption right,
+// 2 caption left and image right, 3 image only.
+struct ButtonLayoutInput {
+    bool hasText = false;
+    QSize textSize;                  // the caption measured in the state-0 font
+    std::optional<QSize> imageSize;  // image 0 of the strip, when there is one
+    LayoutRect client;               // C
+    int mode = 0;
+    bool autoSize = false;
+    bool hasImage = false;  // the button's sticky "an image was seen" flag
+};
+
+struct ButtonLayout {
+    LayoutRect caption;  // T
+    LayoutRect image;    // I
+    LayoutRect client;   // C, which the auto-sized modes 1 and 2 may shorten
+    bool hasImage = false;
+};
+
+ButtonLayout CalcButtonLayout(const ButtonLayoutInput& input);
+
+// The rectangle an auto-sized button takes in its parent. clientInParent is
+// C in parent coordinates; stripWithoutImages says that an image list exists
+// but holds nothing (then the content grows by a pixel on each side outside
+// mode 3). DT_RIGHT keeps C's right edge, DT_CENTER centres on C (integer
+// division toward zero), anything else keeps C's left edge; the top is C's.
+LayoutRect AutoSizeGeometry(const ButtonLayout& layout, const LayoutRect& clientInParent, int mode,
+                            bool stripWithoutImages, unsigned textFormat);
+
+// The image rectangle moved one pixel down-right while pressed and up-left
+// while hovered: a single-image strip shows its states this way.
+LayoutRect ShiftImageRectForState(const LayoutRect& rect, bool pressed, bool hovered);
+
+struct ImageDraw {
+    int index = 0;
+    LayoutRect destination;
+};
+
+// Which frame of the strip is drawn for a state, and where: at I, centred on
+// C in modes 0 and 3; a strip of fewer than two frames always draws frame 0,
+// shifted by state.
+ImageDraw ImageDrawFor(int state, const ButtonLayout& layout, int mode, int imageCount, bool pressed,
+                       bool hovered);

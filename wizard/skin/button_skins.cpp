@@ -1,0 +1,43 @@
+#include "button_skins.h"
+
+#include "button_layout.h"
+#include "format_string.h"
+#include "hw_button_kinds.h"
+#include "program_dir.h"
+#include "skin_font.h"
+
+void ApplyCommonButtonSkin(CHwBtn_Pub* button, bool little, const QString& path) {
+    const QString file = !path.isEmpty() ? path
+                                         : FormatString(u"%sSkin\\CommonButton%s.bmp", GetModuleDir(),
+                                                        little ? u"_Little" : u"");
+    button->SetSkinImage(file, 4, QString(), true);
+    button->SetLayout(0);
+    button->SetAutoSkin(false);
+    button->SetStateTextColor(0, 0xFFFFFF);
+    button->SetStateTextColor(1, 0x000000);
+    button->SetStateTextColor(2, 0xFF0000);
+    button->SetStateFont(-1, little ? 9 : 10, false, false, false, GetSkinFontName());
+}
+
+void ApplyLinkButtonSkin(CHwBtn_Pub* button, ColorRef normalColour, unsigned horizontalFormat) {
+    button->SetStateFont(-1, 11, false, false, false, GetSkinFontName());
+    button->SetStateTextColor(0, normalColour);
+    button->SetStateTextColor(1, 0xA9A9AA);
+    button->SetTextFormat(horizontalFormat | kDtVCenter | kDtSingleLine);
+    button->SetVisitedColor(0x000000);
+}
+
+void ApplyCheckSkin(CHwBtn_ChkRadio* button, const QString& toolTip) {
+    const QString dir = GetModuleDir();
+    button->SetCursorFromFile(0, FormatString(u"%sSkin\\RadioCheck.cur", dir));
+    button->SetCursorFromFile(2, FormatString(u"%sSkin\\RadioUnCheck.cur", dir));
+    button->SetSkinImage(FormatString(u"%sSkin\\btnCheck_Default.bmp", dir), 6, toolTip, true);
+    button->SetStateTextColor(0, 0x000000);
+    button->SetStateTextColor(1, 0x404040);
+    button->SetStateTextColor(2, 0x200000);
+    button->SetStateTextColor(3, 0x604040);
+    button->SetStateFont(-1, 9, false, false, false, GetSkinFontName());
+    button->SetLayout(1);
+    button->SetTextFormat(kDtVCenter | kDtSingleLine);
+    button->SetVisitedColor(kNoColour);
+}

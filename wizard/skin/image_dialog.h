@@ -1,0 +1,49 @@
+// A dialog whose face is a picture stretched over its client area (the
+// progress window), with see-through labels on top of it.
+#pragma once
+
+#include "dialog_base.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+class QPainter;
+
+// The part of the picture that fills a client area: from (5, 5), at most
+// the client's size, and never past the picture's edge (a smaller picture
+// is then stretched over the whole client area).
+QRect ImageDialogSourceRect(const QSize& imageSize, const QSize& clientSize);
+
+// Paints the face: the source part of image into (0, 0, client size).
+void PaintImageDialogFace(QPainter& painter, const QImage& image, const QSize& clientSize);
+
+class CImageDialog : public CDialogBase {
+    Q_OBJECT
+
+public:
+    explicit CImageDialog(int templateId, QWidget* parent = nullptr);
+
+    // Shows image as the face from now on; the caller keeps it alive for as
+    // long as it is shown (it is not copied). Null leaves the face unpainted.
+    void SetBackgroundImage(const QImage* image);
+    // While set, the dialog keeps whatever mask it was given.
+    void SetKeepRegion(bool keep);
+    void SetTransparentStatics(bool transparent);
+
+    bool IsImageMode() const { return imageMode_; }
+    bool KeepsRegion() const { return keepRegion_; }
+    bool HasTransparentStatics() const { return transparentStatics_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Unless the region is kept, the whole window is inside it again.
+    void RefreshRegion();
+
+    bool keepRegion_ = false;
+    bool transparentStatics_ = true;
+    bool imageMode_ = false;
+    const QImage* image_ = nullptr;
+};

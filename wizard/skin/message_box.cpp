@@ -1,0 +1,108 @@
+#include "message_box.h"
+
+#include "button_skins.h"
+#include "dialog_translation.h"
+#include "format_string.h"
+#include "hw_button_kinds.h"
+#include "hw_display_pic.h"
+#include "hw_static.h"
+#include "page_skins.h"
+#include "program_dir.h"
+#include "skin_font.h"
+
+#include <QApplication>
+
+namespace {
+
+constexpr int kIdPicture = 1163;
+constexpr int kIdTitle = 1211;
+constexpr int kIdMessage = 1212;
+constexpr int kIdOk = 1;
+constexpr int kIdYes = 6;
+constexpr int kIdNo = 7;
+
+// The box's layout in dialog units.
+constexpr ControlTemplate kMessageBoxControls[] = {
+    {kIdPicture, ControlKind::Picture, u"", 8, 12, 43, 41},
+    {kIdTitle, ControlKind::Static, u"", 61, 5, 232, 18},
+    {kIdMessage, ControlKind::Static, u"", 61, 18, 211, 36},
+    {kIdYes, ControlKind::Button, u"Yes", 110, 54, 38, 13, kStyleHidden | kStyleGroupStart},
+    {kIdOk, ControlKind::Button, u"OK", 127, 54, 38, 13, kStyleDefaultButton},
+    {kIdNo, ControlKind::Button, u"NO", 166, 54, 38, 13, kStyleHidden},
+};
+
+constexpr DialogTemplate kMessageBoxTemplate{kMessageBoxTemplateId, 328, 74, false, kMessageBoxControls};
+
+}  // namespace
+
+CDlgMessageBox::CDlgMessageBox(QWidget* parent) : CPolygonDialog(kMessageBoxTemplateId, parent) {
+    RegisterDialogTemplate(kMessageBoxTemplate);
+    SetBackground(FormatString(u"%sSkin\\DlgMessageBox.bmp", GetModuleDir()), kSkinKeyColour);
+}
+
+void CDlgMessageBox::SetContent(int type, const QString& title, const QString& message) {
+    type_ = type;
+    title_ = title;
+    message_ = message;
+}
+
+bool CDlgMessageBox::OnInitDialog() {
+    CPolygonDialog::OnInitDialog();
+    auto* title = Item<CHwStatic>(kIdTitle);
+    auto* message = Item<CHwStatic>(kIdMessage);
+    ApplyBodyTextSkin(title);
+    title->SetTextFont(12, GetSkinFontName(), true, false, false, 0);
+    title->SetTextColor(0x000000);
+    ApplyBodyTextSkin(message);
+    message->SetTextColor(0x000000);
+
+    auto* ok = Item<CHwBtn_Pic>(kIdOk);
+    auto* yes = Item<CHwBtn_Pic>(kIdYes);
+    auto* no = Item<CHwBtn_Pic>(kIdNo);
+    for (CHwBtn_Pic* button : {ok, yes, no}) {
+        ApplyCommonButtonSkin(button, true, QString());
+    }
+    connect(ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
+    connect(yes, &QAbstractButton::clicked, this, [this] { EndDialog(kResultYes); });
+    connect(no, &QAbstractButton::clicked, this, [this] { EndDialog(kResultNo); });
+
+    QApplication::beep();
+    Item<CHwDisplayPic>(kIdPicture)->LoadPicture(FormatString(u"%sSkin\\MsgBox_%d.bmp", GetModuleDir(), type_));
+
+    const bool question = type_ == kMessageQuestion;
+    yes->setVisible(question);
+    no->setVisible(question);
+    ok->setVisible(!question);
+    (question ? yes : ok)->setFocus(Qt::OtherFocusReason);
+
+    // A tool window has no taskbar entry; the box comes to the front once,
+    // when it is shown, and does not stay above other windows.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+
+    if (const CLanguageTable* table = ProgramLanguageTable()) {
+        TranslateDialog(*table, *this);
+    } else {
+        UpdateData(false);
+    }
+    return true;
+}
+
+void CDlgMessageBox::showEvent(QShowEvent* event) {
+    CPolygonDialog::showEvent(event);
+    raise();
+    activateWindow();
+}
+
+bool CDlgMessageBox::UpdateData(bool saveAndValidate) {
+    if (!saveAndValidate) {
+        Item<CHwStatic>(kIdTitle)->setText(title_);
+        Item<CHwStatic>(kIdMessage)->setText(message_);
+    }
+    return true;
+}
+
+int ShowMessageBox(int type, const QString& title, const QString& message) {
+    CDlgMessageBox box;
+    box.SetContent(type, title, message);
+    return box.DoModal();
+}

@@ -1,0 +1,87 @@
+#include "polygon_dialog.h"
+
+#include "keyed_region.h"
+#include "skin_images.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+CPolygonDialog::CPolygonDialog(int templateId, QWidget* parent) : CDialogBase(templateId, parent) {}
+
+int CPolygonDialog::SetBackground(const QString& path, ColorRef keyColour) {
+    backgroundPath_ = path;
+    keyColour_ = keyColour;
+    return 1;
+}
+
+QRect CPolygonDialog::GetBackgroundRect() const {
+    const QPoint origin = rect().topLeft();
+    return QRect(origin, background_.isNull() ? QSize(0, 0) : background_.size());
+}
+
+int CPolygonDialog::OnCreate() {
+    if (CDialogBase::OnCreate() != 0) {
+        return -1;
+    }
+    if (backgroundPath_.isEmpty()) {
+        return 0;
+    }
+    background_ = LoadSkinImage(backgroundPath_);
+    if (background_.isNull()) {
+        return 0;
+    }
+    windowRegion_ = BitmapToRegion(background_, keyColour_);
+    if (!windowRegion_.isEmpty()) {
+        setMask(windowRegion_);
+    }
+    return 0;
+}
+
+void CPolygonDialog::OnPaintFace(QPainter& /*painter*/) {}
+
+void CPolygonDialog::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    // The bitmap is the face: no separate background erase.
+    if (!background_.isNull()) {
+        painter.drawImage(0, 0, background_);
+    }
+    OnPaintFace(painter);
+}
+
+void CPolygonDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragPointer_ = event->globalPosition().toPoint();
+    }
+    CDialogBase::mousePressEvent(event);
+}
+
+void CPolygonDialog::mouseMoveEvent(QMouseEvent* event) {
+    // Exactly the left button: a chord with any other button does not drag.
+    if (draggable_ && event->buttons() == Qt::LeftButton) {
+        QWidget* frame = window();
+        const QPoint pointer = event->globalPosition().toPoint();
+        QWindow* handle = frame->windowHandle();
+        if (handle != nullptr && handle->startSystemMove()) {
+            // The window manager moves the window until the button is released.
+            dragPointer_.reset();
+        } else {
+            // No window manager to hand the move to (offscreen, bare X):
+            // follow the pointer ourselves.
+            if (dragPointer_.has_value()) {
+                frame->move(frame->pos() + (pointer - *dragPointer_));
+            }
+            dragPointer_ = pointer;
+        }
+        event->accept();
+        return;
+    }
+    CDialogBase::mouseMoveEvent(event);
+}
+
+void CPolygonDialog::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragPointer_.reset();
+    }
+    CDialogBase::mouseReleaseEvent(event);
+}
