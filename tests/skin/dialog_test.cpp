@@ -6,6 +6,7 @@
 #include "hw_static.h"
 #include "ip_address_ctrl.h"
 #include "message_box.h"
+#include "modal_watch.h"
 #include "widget_test_app.h"
 
 #include <QApplication>
@@ -40,20 +41,6 @@ protected:
         return true;
     }
 };
-
-// Runs action once the next modal window is up (exec has started its loop).
-template <typename Action>
-void WhenModalShows(Action action, int triesLeft = 200) {
-    QTimer::singleShot(10, [action, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr && triesLeft > 0) {
-            WhenModalShows(action, triesLeft - 1);
-            return;
-        }
-        ASSERT_NE(modal, nullptr) << "no modal window came up";
-        action(modal);
-    });
-}
 
 // Types text the way a user does: each key goes to whatever has the focus.
 void TypeText(const QString& text) {
