@@ -4,12 +4,12 @@
 // main window, then free the control object and unload the library.
 #include "language_choice.h"
 #include "main_window.h"
+#include "open_target.h"
 #include "qelvane_app.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QUrl>
 
 #include <cstdlib>
 
@@ -21,10 +21,15 @@ int main(int argc, char** argv) {
         std::exit(0);
     }
     app.ChooseLanguage(SystemLanguageId());
-    app.SetManualOpener(
-        [](const QString& target) { QDesktopServices::openUrl(QUrl::fromUserInput(target)); });
+    const QString programDir = app.ProgramDir();
+    app.SetManualOpener([programDir](const QString& target) {
+        // A failure to open is not reported, as with the shell's "open".
+        QDesktopServices::openUrl(OpenableUrl(target, programDir));
+    });
 
-    const int status = RunMainWindow(app);
+    // Finish ends the program with status 1, a confirmed close with 0; the
+    // control object is freed and the library unloaded either way.
+    const int status = RunMainWindow(app) == kFinishedResult ? 1 : 0;
     app.ReleaseLibrary();
     return status;
 }

@@ -1,4 +1,5 @@
 #include "language_choice.h"
+#include "open_target.h"
 #include "qelvane_app.h"
 
 #include "program_dir_fixture.h"
@@ -94,3 +95,14 @@ TEST(LanguageId, MapsLocalesToWindowsLanguageIds) {
 }
 
 }  // namespace
+
+TEST(OpenableUrl, WebAddressesStayAndEverythingElseIsAFileBesideTheProgram) {
+    const QString dir = QStringLiteral("/opt/qelvane/");
+    EXPECT_EQ(OpenableUrl(u"https://www.example.com/manual"_qs, dir), QUrl(u"https://www.example.com/manual"_qs));
+    EXPECT_EQ(OpenableUrl(u"manual\\guide.pdf"_qs, dir), QUrl::fromLocalFile(u"/opt/qelvane/manual/guide.pdf"_qs));
+    EXPECT_EQ(OpenableUrl(u"/usr/share/doc/q.pdf"_qs, dir), QUrl::fromLocalFile(u"/usr/share/doc/q.pdf"_qs));
+    // A name with a colon is still a file, and "..": stays a path.
+    EXPECT_TRUE(OpenableUrl(u"C:\\Manual\\guide.pdf"_qs, dir).isLocalFile());
+    EXPECT_TRUE(OpenableUrl(u"user guide: v2.pdf"_qs, dir).isLocalFile());
+    EXPECT_TRUE(OpenableUrl(QString(), dir).isEmpty());
+}

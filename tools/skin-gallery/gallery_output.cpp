@@ -1,5 +1,7 @@
 #include "gallery_output.h"
 
+#include "window_snapshot.h"
+
 #include <QDir>
 #include <QPainter>
 #include <QWidget>
@@ -19,15 +21,7 @@ GalleryOutput::GalleryOutput(QString directory) : directory_(std::move(directory
 }
 
 void GalleryOutput::Save(const QString& name, QWidget* widget) {
-    QImage shot(widget->size(), QImage::Format_ARGB32_Premultiplied);
-    shot.fill(Qt::transparent);
-    QPainter painter(&shot);
-    if (!widget->mask().isEmpty()) {
-        painter.setClipRegion(widget->mask());
-    }
-    painter.drawPixmap(0, 0, widget->grab());
-    painter.end();
-    Save(name, shot);
+    Save(name, SnapshotWindow(widget));
 }
 
 void GalleryOutput::Save(const QString& name, const QImage& image) {

@@ -32,6 +32,12 @@ void CQelvaneApp::OpenManual() {
     }
 }
 
+void CQelvaneApp::OpenExternal(const QString& target) {
+    if (manualOpener_) {
+        manualOpener_(target);
+    }
+}
+
 void CQelvaneApp::SetManualOpener(ManualOpener opener) {
     manualOpener_ = std::move(opener);
 }

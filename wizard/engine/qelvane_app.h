@@ -45,6 +45,8 @@ public:
     // opener, even when the value is empty; failures are not reported.
     void OpenManual();
     void SetManualOpener(ManualOpener opener);
+    // Opens target (a file or web address) with the same opener: the web link.
+    void OpenExternal(const QString& target);
 
     QString GetSkinFontName() const { return settings_.GetSkinFontName(); }
     EditFocusColors ReadEditFocusColors() const { return settings_.ReadEditFocusColors(); }

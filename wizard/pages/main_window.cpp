@@ -1,36 +1,348 @@
 #include "main_window.h"
 
+#include "button_skins.h"
+#include "dialog_translation.h"
+#include "format_string.h"
+#include "hw_button_kinds.h"
+#include "hw_display_pic.h"
+#include "hw_static.h"
+#include "instruction_page.h"
 #include "language_keys.h"
+#include "link_error_dlg.h"
+#include "mac_clone_page.h"
+#include "message_box.h"
+#include "native_path.h"
+#include "page_flow.h"
+#include "pppoe_page.h"
+#include "progress_dlg.h"
 #include "qelvane_app.h"
+#include "result_page.h"
+#include "security_page.h"
+#include "setup_tasks.h"
+#include "skin_font.h"
+#include "static_ip_page.h"
+#include "tunnel_page.h"
+#include "wan_type_page.h"
+#include "welcome_page.h"
+#include "wireless_page.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QVBoxLayout>
-#include <QWidget>
+#include <QContextMenuEvent>
+#include <QMenu>
 
 namespace {
 
-QString Text(const CQelvaneApp& app, QStringView key) {
+constexpr int kMainWindowTemplateId = 102;
+constexpr int kAboutTemplateId = 100;
+
+constexpr int kIdWebLink = 1147;
+constexpr int kIdPageArea = 1104;
+constexpr int kIdBack = 1082;
+constexpr int kIdNext = 1018;
+constexpr int kIdExit = 1083;
+constexpr int kIdModel = 1213;
+constexpr int kIdProduct = 1214;
+constexpr int kIdVersion = 1215;
+constexpr int kIdManual = 1151;
+constexpr int kIdAboutIcon = 1000;
+constexpr int kIdAboutName = 1001;
+constexpr int kIdAboutVersion = 1002;
+
+// Back and Manual share a place; at most one of them shows.
+constexpr ControlTemplate kMainWindowControls[] = {
+    {kIdWebLink, ControlKind::Hotspot, u"webURL", 312, 19, 98, 14},
+    {kIdPageArea, ControlKind::Static, u"", 0, 43, 432, 210, kStyleHidden},
+    {kIdBack, ControlKind::Button, u"Back", 225, 258, 50, 14},
+    {kIdNext, ControlKind::Button, u"Next", 296, 258, 50, 14},
+    {kIdExit, ControlKind::Button, u"Exit", 367, 258, 50, 14},
+    {kIdModel, ControlKind::Static, u"Model No.", 6, 262, 116, 11, kStyleSingleLine},
+    {kIdProduct, ControlKind::Static, u"Product Name", 6, 280, 138, 11, kStyleSingleLine},
+    {kIdVersion, ControlKind::Static, u"Version No.", 338, 280, 70, 11, kStyleSingleLine},
+    {kIdManual, ControlKind::Button, u"Manual", 225, 258, 50, 14},
+};
+constexpr DialogTemplate kMainWindowTemplate{kMainWindowTemplateId, 435, 308, false, kMainWindowControls};
+
+// The About box: the program's icon, its name and version, and OK.
+constexpr ControlTemplate kAboutControls[] = {
+    {kIdAboutIcon, ControlKind::Picture, u"", 11, 14, 21, 20},
+    {kIdAboutName, ControlKind::Static, u"App Name", 40, 10, 180, 10, kStyleSingleLine},
+    {kIdAboutVersion, ControlKind::Static, u"Version No.", 40, 24, 130, 10, kStyleSingleLine},
+    {1, ControlKind::Button, u"OK", 178, 34, 50, 14, kStyleDefaultButton},
+};
+constexpr DialogTemplate kAboutTemplate{kAboutTemplateId, 235, 55, false, kAboutControls};
+
+// "About (&A)..." of the window menu.
+constexpr char16_t kAboutMenuText[] = u"About (&A)...";
+
+QString Text(CQelvaneApp& app, QStringView key) {
     return app.languageTable.Lookup(key.toString());
+}
+
+QString LogoPath(CQelvaneApp& app) {
+    return NativePath(FormatString(u"%sSkin\\logo.ico", app.ProgramDir()));
 }
 
 }  // namespace
 
-int RunMainWindow(CQelvaneApp& app) {
-    QWidget window;
-    window.setWindowTitle(Text(app, lang::kAppName));
-    auto* layout = new QVBoxLayout(&window);
-    auto* title = new QLabel(Text(app, lang::kAppName), &window);
-    QFont titleFont(app.GetSkinFontName(), 16, QFont::Bold);
-    title->setFont(titleFont);
-    layout->addWidget(title);
-    for (QStringView key : {lang::kModelNo, lang::kVersionNo}) {
-        const QString text = Text(app, key);
-        if (!text.isEmpty()) {
-            layout->addWidget(new QLabel(text, &window));
+CQelvaneDlg::CQelvaneDlg(CQelvaneApp& app, QWidget* parent)
+    : CPolygonDialog(kMainWindowTemplateId, parent), app_(app) {
+    RegisterDialogTemplate(kMainWindowTemplate);
+    icon_ = QIcon(LogoPath(app));
+    SetBackground(FormatString(u"%sSkin\\dlgMainUI.bmp", app.ProgramDir()), kSkinKeyColour);
+}
+
+CQelvaneDlg::~CQelvaneDlg() {
+    DestroyPages();
+}
+
+bool CQelvaneDlg::OnInitDialog() {
+    CPolygonDialog::OnInitDialog();
+    setWindowTitle(Text(app_, lang::kAppName));
+    setWindowIcon(icon_);
+    // Neither key ends the wizard; a focused button still takes Enter.
+    SetDiscardEnterEscape(true);
+    StyleControls();
+    CreatePages();
+    app_.ReadLoginSettings();
+    ShowPage(kPageWelcome);
+    return true;
+}
+
+void CQelvaneDlg::StyleControls() {
+    for (int id : {kIdBack, kIdNext, kIdExit, kIdManual}) {
+        ApplyCommonButtonSkin(Item<CHwBtn_Pub>(id), false, QString());
+    }
+    auto* link = Item<CHwBtn_Hotspot>(kIdWebLink);
+    link->setText(Text(app_, lang::kWebUrl));
+    link->SetStateFont(-1, 12, true, false, false, GetSkinFontName());
+    link->SetStateTextColor(0, 0x000000);
+    link->SetStateTextColor(1, 0xFFFFFF);
+    link->SetStateTextColor(2, 0x0000FF);
+    link->SetVisitedColor(0x000000);
+    link->SetTextFormat(0x26);
+    for (int id : {kIdModel, kIdProduct, kIdVersion}) {
+        auto* label = Item<CHwStatic>(id);
+        label->SetTextColor(0x000000);
+        label->SetTextFont(10, GetSkinFontName(), true, false, false, 0);
+    }
+    TranslateDialog(app_.languageTable, *this);
+    link->setVisible(!Text(app_, lang::kWebUrl).isEmpty());
+    Item<CHwStatic>(kIdModel)->setVisible(!Text(app_, lang::kModelNo).isEmpty());
+    Item<CHwStatic>(kIdVersion)->setVisible(!Text(app_, lang::kVersionNo).isEmpty());
+
+    connect(Item<CHwBtn_Pub>(kIdNext), &QAbstractButton::clicked, this, &CQelvaneDlg::OnNext);
+    connect(Item<CHwBtn_Pub>(kIdBack), &QAbstractButton::clicked, this, &CQelvaneDlg::OnBack);
+    connect(Item<CHwBtn_Pub>(kIdExit), &QAbstractButton::clicked, this, &QWidget::close);
+    connect(Item<CHwBtn_Pub>(kIdManual), &QAbstractButton::clicked, this, &CQelvaneDlg::OnManual);
+    connect(link, &QAbstractButton::clicked, this, &CQelvaneDlg::OnWebLink);
+}
+
+void CQelvaneDlg::CreatePages() {
+    // The order gives each page its index in the flow.
+    CWizardPage* const created[] = {
+        new CWelcomeDlg(*this, this),    new CSetup1Dlg(*this, this),     new CSetup2Dlg(*this, this),
+        new CSetup3Dlg(*this, this),     new CSetup4Dlg(*this, this),     new CSetup5Dlg(*this, this),
+        new CPPOESetDlg(*this, this),    new CStaticIpDlg(*this, this),   new CPPTPSettingDlg(*this, this),
+        new CMacCloneDlg(*this, this),   new CWirelessSettingDlg(*this, this),
+        new CSecuritySettingDlg(*this, this), new CResultDlg(*this, this),
+    };
+    bool failed = false;
+    for (CWizardPage* page : created) {
+        // The first page that cannot be made ends the row; the ones before it work.
+        if (failed || !page->Create()) {
+            failed = true;
+            delete page;
+            continue;
+        }
+        AddPage(page);
+    }
+}
+
+void CQelvaneDlg::AddPage(CWizardPage* page) {
+    if (pageCount_ < static_cast<int>(pages_.size())) {
+        pages_[static_cast<std::size_t>(pageCount_++)] = page;
+    }
+}
+
+void CQelvaneDlg::DestroyPages() {
+    for (CWizardPage*& page : pages_) {
+        delete page;
+        page = nullptr;
+    }
+    pageCount_ = 0;
+}
+
+CWizardPage* CQelvaneDlg::Page(int index) const {
+    if (index < 0 || index >= pageCount_) {
+        return nullptr;
+    }
+    return pages_[static_cast<std::size_t>(index)];
+}
+
+void CQelvaneDlg::ShowPage(int index) {
+    const QRect area = GetDlgItem(kIdPageArea)->geometry();
+    UpdateButtons(index);
+    CWizardPage* shown = nullptr;
+    for (int k = 0; k < pageCount_; ++k) {
+        CWizardPage* page = Page(k);
+        page->setGeometry(area);
+        if (k == index) {
+            shown = page;
+        } else {
+            page->hide();
         }
     }
-    window.resize(480, 160);
-    window.show();
-    return QApplication::exec();
+    currentPage_ = index;
+    if (shown != nullptr) {
+        shown->show();
+        shown->raise();
+        // A keyboard user starts on the page's first field or button.
+        if (QWidget* first = shown->nextInFocusChain(); first != nullptr && shown->isAncestorOf(first)) {
+            first->setFocus(Qt::TabFocusReason);
+        } else {
+            GetDlgItem(kIdNext)->setFocus(Qt::TabFocusReason);
+        }
+        shown->update();
+    }
+}
+
+void CQelvaneDlg::UpdateButtons(int index) {
+    auto* next = Item<CHwBtn_Pub>(kIdNext);
+    GetDlgItem(kIdManual)->hide();
+    GetDlgItem(kIdBack)->show();
+    next->show();
+    GetDlgItem(kIdExit)->show();
+    if (index == kPageWelcome) {
+        GetDlgItem(kIdManual)->show();
+        GetDlgItem(kIdBack)->hide();
+        next->setText(Text(app_, lang::kStart));
+    } else {
+        next->setText(Text(app_, lang::kNext));
+    }
+    next->setVisible(index != kPageWanType);
+    if (index == kPageResult) {
+        next->setText(Text(app_, lang::kFinish));
+    }
+}
+
+void CQelvaneDlg::OnNext() {
+    if (currentPage_ == kPageResult) {
+        Finish();
+    } else if (currentPage_ >= kPageWelcome && currentPage_ < kPageResult) {
+        GoNext();
+    }
+}
+
+void CQelvaneDlg::Finish() {
+    DestroyPages();
+    EndDialog(kFinishedResult);
+}
+
+bool CQelvaneDlg::RunLinkStep() {
+    if (RunTask(TASK_LINK) == 1) {
+        return ShowMessageBox(kMessageInformation, QString(), Text(app_, lang::kConnectOk)) == kResultOk;
+    }
+    CLookInfo linkError(app_);
+    linkError.DoModal();
+    return false;
+}
+
+void CQelvaneDlg::RunSaveSteps() {
+    // Only a save the router took is confirmed and followed by the restart:
+    // "not sent" (-1) is no reason to say "Save OK".
+    if (RunTask(TASK_SAVE) == 1 &&
+        ShowMessageBox(kMessageInformation, Text(app_, lang::kSaveOkTitle), Text(app_, lang::kSaveOk)) ==
+            kResultOk) {
+        RunTask(TASK_REBOOT);
+    }
+}
+
+void CQelvaneDlg::GoNext() {
+    const int page = currentPage_;
+    const int wanType = app_.routerInfo.wanType;
+    bool passed = true;
+    switch (page) {
+    case kPageSetup4:
+        passed = RunLinkStep();
+        break;
+    case kPageWanType:
+        if (wanType == kWanPptp || wanType == kWanL2tp) {
+            if (auto* tunnel = qobject_cast<CPPTPSettingDlg*>(Page(kPageTunnel))) {
+                tunnel->SetTitleText(wanType == kWanPptp ? QStringLiteral("PPTP") : QStringLiteral("L2TP"));
+            }
+        }
+        break;
+    case kPagePppoe:
+    case kPageStaticIp:
+    case kPageTunnel:
+    case kPageMacClone:
+    case kPageWireless:
+    case kPageSecurity:
+        passed = Page(page) != nullptr && Page(page)->PageCheck();
+        if (passed && page == kPageSecurity) {
+            RunSaveSteps();
+        }
+        break;
+    default:
+        break;
+    }
+    const PageStep step = NextPage(page, wanType, passed);
+    if (step.show) {
+        ShowPage(step.page);
+    }
+}
+
+void CQelvaneDlg::OnBack() {
+    if (currentPage_ <= kPageWelcome || currentPage_ > kPageResult) {
+        return;
+    }
+    ShowPage(BackPage(currentPage_, app_.routerInfo.wanType));
+}
+
+int CQelvaneDlg::RunTask(int task) {
+    return ::RunTask(task, app_, pause_);
+}
+
+void CQelvaneDlg::OnManual() {
+    app_.OpenManual();
+}
+
+void CQelvaneDlg::OnWebLink() {
+    app_.OpenExternal(Text(app_, lang::kWebUrl));
+}
+
+void CQelvaneDlg::OnCancel() {
+    if (ShowMessageBox(kMessageQuestion, Text(app_, lang::kExit), Text(app_, lang::kLeaveMessage)) == kResultYes) {
+        DestroyPages();
+        EndDialog(0);
+    }
+}
+
+void CQelvaneDlg::contextMenuEvent(QContextMenuEvent* event) {
+    // The window has no title bar, so its menu opens on the face.
+    QMenu menu(this);
+    menu.addAction(QString::fromUtf16(kAboutMenuText), this, &CQelvaneDlg::ShowAbout);
+    menu.exec(event->globalPos());
+}
+
+void CQelvaneDlg::ShowAbout() {
+    RegisterDialogTemplate(kAboutTemplate);
+    CDialogBase about(kAboutTemplateId, this);
+    if (!about.Create()) {
+        return;
+    }
+    about.setWindowTitle(Text(app_, lang::kAppName));
+    about.Item<CHwDisplayPic>(kIdAboutIcon)->LoadPicture(LogoPath(app_));
+    auto* ok = about.Item<CHwBtn_Pub>(kResultOk);
+    ApplyCommonButtonSkin(ok, false, QString());
+    connect(ok, &QAbstractButton::clicked, &about, [&about] { about.EndDialog(kResultOk); });
+    TranslateDialog(app_.languageTable, about);
+    about.exec();
+}
+
+int RunMainWindow(CQelvaneApp& app) {
+    SetProgramLanguageTable(&app.languageTable);
+    CQelvaneDlg window(app);
+    const int result = window.DoModal();
+    SetProgramLanguageTable(nullptr);
+    return result;
 }

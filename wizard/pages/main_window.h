@@ -1,9 +1,79 @@
-// The wizard's main window.
+// The wizard's main window: a shaped window with thirteen pages in its page
+// area, one shown at a time, and the Back, Next (Start/Next/Finish), Exit and
+// Manual buttons, the web link and the product labels. It owns the page flow
+// and starts the set-up tasks that the flow needs.
 #pragma once
 
-class CQelvaneApp;
+#include "pause_function.h"
+#include "polygon_dialog.h"
+#include "wizard_host.h"
 
-// Shows the main window and runs the event loop until it closes; returns the
-// loop's exit status. Until the skinned pages land, the window names the
-// product, its model and version.
+#include <QIcon>
+
+#include <array>
+
+class CHwBtn_Hotspot;
+class CHwBtn_Pic;
+class CQelvaneApp;
+class CWizardPage;
+
+// DoModal's result after Finish on the result page; the program exits with
+// it. A confirmed close ends the window with 0.
+inline constexpr int kFinishedResult = 1;
+
+class CQelvaneDlg : public CPolygonDialog, public WizardHost {
+    Q_OBJECT
+
+public:
+    explicit CQelvaneDlg(CQelvaneApp& app, QWidget* parent = nullptr);
+    ~CQelvaneDlg() override;
+
+    // WizardHost.
+    CQelvaneApp& App() override { return app_; }
+    void SetCurrentPage(int index) override { currentPage_ = index; }
+    void GoNext() override;
+    int RunTask(int task) override;
+
+    void ShowPage(int index);
+    void UpdateButtons(int index);
+    void AddPage(CWizardPage* page);
+    void DestroyPages();
+
+    int CurrentPage() const { return currentPage_; }
+    int PageCount() const { return pageCount_; }
+    CWizardPage* Page(int index) const;
+
+    // How set-up tasks wait between router operations (tests shorten it).
+    void SetPauseFunction(PauseFunction pause) { pause_ = std::move(pause); }
+
+    // The buttons' actions, as the buttons run them.
+    void OnNext();
+    void OnBack();
+    void OnManual();
+    void OnWebLink();
+    void ShowAbout();
+
+protected:
+    bool OnInitDialog() override;
+    // The close box and Exit ask first; Yes ends the wizard.
+    void OnCancel() override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void StyleControls();
+    void CreatePages();
+    void Finish();
+    bool RunLinkStep();
+    void RunSaveSteps();
+
+    CQelvaneApp& app_;
+    std::array<CWizardPage*, 13> pages_{};
+    int pageCount_ = 0;
+    int currentPage_ = 0;
+    PauseFunction pause_ = SleepMilliseconds;
+    QIcon icon_;
+};
+
+// Runs the main window modally for the application and returns its result:
+// kFinishedResult after Finish, 0 after a confirmed close.
 int RunMainWindow(CQelvaneApp& app);

@@ -29,13 +29,16 @@ bool CDialogBase::Create() {
     if (dialog == nullptr) {
         return false;
     }
+    const QSize size = DialogUnitsToPixels(dialog->width, dialog->height);
     if (dialog->child && parentWidget() != nullptr) {
+        // A page takes the size of the area its window gives it.
         setWindowFlags(Qt::Widget);
+        resize(size);
     } else {
         // No caption: the skinned face is the whole window.
         setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        setFixedSize(size);
     }
-    setFixedSize(DialogUnitsToPixels(dialog->width, dialog->height));
     controls_ = BuildControls(*dialog, this);
     created_ = true;
     if (OnCreate() != 0) {

@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
+
 namespace {
 
 Qt::Alignment HorizontalAlignment(std::uint32_t style) {
@@ -98,7 +100,13 @@ QHash<int, QWidget*> BuildControls(const DialogTemplate& dialog, QWidget* parent
         }
         SetControlId(widget, control.id);
         SetGroupStart(widget, (control.style & kStyleGroupStart) != 0);
-        widget->setGeometry(DialogUnitsToPixels(control.x, control.y, control.width, control.height));
+        QRect rect = DialogUnitsToPixels(control.x, control.y, control.width, control.height);
+        if (control.kind == ControlKind::DropList) {
+            // A drop-down list's template height is that of the list when it
+            // is open; closed, the box is one line high.
+            rect.setHeight(std::min(rect.height(), widget->sizeHint().height()));
+        }
+        widget->setGeometry(rect);
         widget->setEnabled((control.style & kStyleDisabled) == 0);
         widget->setVisible((control.style & kStyleHidden) == 0);
         if (control.kind == ControlKind::Static) {

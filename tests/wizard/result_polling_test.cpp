@@ -1,0 +1,245 @@
+// The result page reading the router's WAN status through the real library
+// (bound from the bin dir like the program binds it) against the simulated
+// router: the order of the calls, polling until an address is reported, a
+// router that is not there, and a page that goes away in the middle of a read.
+#include "page_test_helpers.h"
+#include "real_router.h"
+#include "result_page.h"
+#include "status_refresher.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <mutex>
+#include <thread>
+#include <string>
+#include <vector>
+
+#include "loopback_client.h"
+
+using namespace page_test;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int kRefreshButton = 1146;
+constexpr int kResultLinkMode = 1196, kResultIp = 1197, kResultSsid = 1201;
+
+// Forwards to the library (on the simulator's port) and notes the status
+// calls, from whichever thread makes them.
+class RecordingObject : public PortRedirectingObject {
+public:
+    using PortRedirectingObject::PortRedirectingObject;
+
+    int ReadWanStatus(std::string a, int port, std::string u, std::string w) override {
+        Note("read " + std::to_string(port));
+        return PortRedirectingObject::ReadWanStatus(a, port, u, w);
+    }
+    void GetWanStatus(WanStatus& status) override {
+        Note("get");
+        PortRedirectingObject::GetWanStatus(status);
+    }
+    void Note(const std::string& call) {
+        const std::lock_guard lock(mutex_);
+        calls_.push_back(call);
+    }
+    std::vector<std::string> Calls() const {
+        const std::lock_guard lock(mutex_);
+        return calls_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::string> calls_;
+};
+
+// A loopback port that refuses every connection: bound, never listening.
+class RefusingPort {
+public:
+    RefusingPort() {
+        fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        socklen_t length = sizeof address;
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+    }
+    ~RefusingPort() { ::close(fd_); }
+    RefusingPort(const RefusingPort&) = delete;
+    RefusingPort& operator=(const RefusingPort&) = delete;
+    uint16_t port() const { return port_; }
+
+private:
+    int fd_ = -1;
+    uint16_t port_ = 0;
+};
+
+class ResultPollingTest : public ::testing::Test {
+protected:
+    void SetUp() override { WidgetTestApp(); }
+
+    void BindRouter(uint16_t port) {
+        CQelvaneApp& app = host.App();
+        ASSERT_EQ(app.BindLibrary(), LibraryLoadResult::Loaded);
+        library_ = app.controlObject;
+        router = std::make_unique<RecordingObject>(*library_, port);
+        app.controlObject = router.get();
+        // Never the router's real address: only the loopback.
+        app.routerInfo = {"127.0.0.1", "admin", "kvmzt", 0, 0};
+    }
+
+    // A page with short periods whose pause is noted among the calls.
+    std::unique_ptr<CResultDlg> MakePage(std::chrono::milliseconds pause, int pollPeriodMs) {
+        auto page = std::make_unique<CResultDlg>(host);
+        EXPECT_TRUE(page->Create());
+        page->SetPollPeriod(pollPeriodMs);
+        RecordingObject* calls = router.get();
+        page->SetReadPause([calls, pause](int milliseconds) {
+            calls->Note("pause " + std::to_string(milliseconds));
+            std::this_thread::sleep_for(pause);
+        });
+        return page;
+    }
+
+    void TearDown() override {
+        CQelvaneApp& app = host.App();
+        if (library_ != nullptr) {
+            app.controlObject = library_;
+            app.ReleaseLibrary();
+        }
+    }
+
+    TestHost host;
+    std::unique_ptr<RecordingObject> router;
+
+private:
+    CDLLObject* library_ = nullptr;
+};
+
+std::size_t Count(const std::vector<std::string>& calls, const std::string& call) {
+    return static_cast<std::size_t>(std::count(calls.begin(), calls.end(), call));
+}
+
+}  // namespace
+
+TEST_F(ResultPollingTest, PollsUntilTheRouterReportsAnAddressThenStops) {
+    routersim::Options options;
+    options.linkDelay = 300ms;
+    ScopedRouterSim sim(options);
+    ASSERT_TRUE(sim.ok());
+    BindRouter(sim.port());
+    host.App().wanStatus.extraText = "home";  // the wireless check's memory
+    auto page = MakePage(5ms, 20);
+    page->show();
+    ASSERT_TRUE(page->IsPolling());
+
+    // A few reads with the link down, then the link comes up.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Count(router->Calls(), "get") >= 2; }, 5000));
+    EXPECT_TRUE(host.App().wanStatus.wanIp.empty());
+    ASSERT_TRUE(loopback::postAndHangUp(sim.port(),
+                                        loopback::libraryRequest("/goform/SysStatusHandle", "CMD=WAN_CON")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->IsPolling() && !page->IsReading(); }, 10000));
+
+    const routersim::RouterState state = sim->state();
+    ASSERT_FALSE(state.wanIp.empty());
+    EXPECT_EQ(host.App().wanStatus.wanIp, state.wanIp);
+    EXPECT_EQ(FieldText(*page, kResultIp), QString::fromStdString(state.wanIp));
+    EXPECT_FALSE(FieldText(*page, kResultLinkMode).isEmpty());
+    EXPECT_EQ(host.App().wanStatus.extraText, "home");
+    EXPECT_EQ(FieldText(*page, kResultSsid), u"home"_qs);
+    EXPECT_NE(page->cursor().shape(), Qt::WaitCursor);
+
+    // Every read went to port 80 of the router, then the pause, then the get.
+    const std::vector<std::string> calls = router->Calls();
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls[0], "read 80");
+    EXPECT_EQ(calls[1], "pause 2000");
+    EXPECT_EQ(calls[2], "get");
+    EXPECT_EQ(Count(calls, "read 80"), Count(calls, "get"));
+
+    // Stopped for good: nothing more goes out.
+    const std::size_t requests = sim->requests().size();
+    QTest::qWait(150);
+    EXPECT_EQ(sim->requests().size(), requests);
+
+    // Back and forth again restarts the polling.
+    page->hide();
+    EXPECT_TRUE(page->IsPolling());
+}
+
+TEST_F(ResultPollingTest, DeadRouterIsAskedTwicePerReadAndTheWindowStaysResponsive) {
+    RefusingPort nobody;
+    BindRouter(nobody.port());
+    auto page = MakePage(300ms, 20);
+    page->show();
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page->IsReading(); }, 2000));
+    EXPECT_EQ(page->cursor().shape(), Qt::WaitCursor);
+    // The GUI thread runs its events while the worker waits.
+    bool timerRan = false;
+    QTimer::singleShot(10, [&] { timerRan = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timerRan; }, 1000));
+    EXPECT_TRUE(page->IsReading());
+
+    // A click on Refresh during the read starts no second one: nothing comes
+    // between the first read's calls.
+    QTest::mouseClick(page->GetDlgItem(kRefreshButton), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Count(router->Calls(), "get") >= 2; }, 5000));
+    const std::vector<std::string> calls = router->Calls();
+    const std::vector<std::string> oneRead{"read 80", "read 80", "pause 2000", "get"};
+    EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 4), oneRead);
+    EXPECT_EQ(std::vector<std::string>(calls.begin() + 4, calls.begin() + 8), oneRead);
+    // Whatever the library hands back after failed reads: still no address.
+    EXPECT_TRUE(host.App().wanStatus.wanIp.empty());
+    EXPECT_TRUE(FieldText(*page, kResultIp).isEmpty());
+    EXPECT_TRUE(page->IsPolling());
+}
+
+TEST_F(ResultPollingTest, PageDestroyedMidReadEndsTheReadWithoutTouchingTheRecords) {
+    ScopedRouterSim sim;
+    ASSERT_TRUE(sim.ok());
+    BindRouter(sim.port());
+    host.App().wanStatus.wanIp = "kept";
+    {
+        // The program's own wait: cut short when the page goes.
+        auto page = std::make_unique<CResultDlg>(host);
+        ASSERT_TRUE(page->Create());
+        page->RefreshResult();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Count(router->Calls(), "read 80") == 1; }, 2000));
+        page.reset();
+    }
+    EXPECT_EQ(Count(router->Calls(), "get"), 0u);
+    {
+        // A pause that cannot be cut short is waited for.
+        auto page = MakePage(200ms, 3600000);
+        page->show();
+        page->RefreshResult();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Count(router->Calls(), "pause 2000") == 1; }, 2000));
+    }
+    EXPECT_EQ(Count(router->Calls(), "get"), 0u);
+    QTest::qWait(50);  // a delivery left behind would run now
+    EXPECT_EQ(host.App().wanStatus.wanIp, "kept");
+}
+
+TEST_F(ResultPollingTest, StoppedReadIsDroppedAndTheNextOneStillArrives) {
+    ScopedRouterSim sim;
+    ASSERT_TRUE(sim.ok());
+    BindRouter(sim.port());
+    auto page = MakePage(100ms, 3600000);
+    page->RefreshResult();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Count(router->Calls(), "pause 2000") == 1; }, 2000));
+    page->StopPolling();
+    EXPECT_FALSE(page->IsReading());
+    EXPECT_FALSE(page->IsPolling());
+
+    host.App().wanStatus.connectionType = "stale";
+    page->RefreshResult();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->IsReading(); }, 3000));
+    EXPECT_EQ(Count(router->Calls(), "get"), 1u);
+    EXPECT_NE(host.App().wanStatus.connectionType, "stale");
+    EXPECT_EQ(FieldText(*page, kResultLinkMode), QString::fromStdString(host.App().wanStatus.connectionType));
+}

@@ -1,0 +1,68 @@
+#include "tour_scenarios.h"
+
+#include "page_flow.h"
+#include "wizard_tour.h"
+
+namespace {
+
+// Control ids of the templates the tour uses.
+constexpr int kIdAutoDetect = 1152;
+constexpr int kIdPppoeAccount = 1040;
+constexpr int kIdPppoePassword = 1041;
+constexpr int kIdCheckAccounts = 1146;
+constexpr int kIdSecurityMode = 1126;
+constexpr int kIdPassphrase = 1141;
+constexpr int kIdResultWanIp = kResultPageWanIpField;
+constexpr int kSecurityWpa2Index = 3;
+constexpr int kOk = 1;
+
+}  // namespace
+
+void AddWaitForWanAddress(WizardTour& tour) {
+    tour.ExpectPage(kPageResult);
+    // The result page polls the router until it reports an address.
+    tour.WaitForText(kPageResult, kIdResultWanIp, QStringLiteral("result"));
+}
+
+void AddPppoeTour(WizardTour& tour, const PppoeTourSettings& settings) {
+    tour.ExpectPage(kPageWelcome, QStringLiteral("welcome"));
+    tour.ClickNext();
+    for (int page : {kPageSetup1, kPageSetup2, kPageSetup3}) {
+        tour.ExpectPage(page, QStringLiteral("step%1").arg(page));
+        tour.ClickNext();
+    }
+    tour.ExpectPage(kPageSetup4, QStringLiteral("step4"));
+    tour.ClickNext();
+    tour.ShootProgress(QStringLiteral("progress-link"));
+    tour.AnswerMessageBox(kOk, QStringLiteral("connect-ok"));
+
+    tour.ExpectPage(kPageWanType, QStringLiteral("connection-type"));
+    tour.Click(kPageWanType, kIdAutoDetect);
+    tour.ShootProgress(QStringLiteral("progress-detect"));
+    tour.AnswerMessageBox(kOk, QStringLiteral("detected"), QStringLiteral("PPPoE"));
+
+    tour.ExpectPage(kPagePppoe);
+    tour.Type(kPagePppoe, kIdPppoeAccount, settings.account);
+    tour.Type(kPagePppoe, kIdPppoePassword, settings.password);
+    tour.ExpectPage(kPagePppoe, QStringLiteral("pppoe"));
+    tour.Click(kPagePppoe, kIdCheckAccounts);
+    tour.ShootProgress(QStringLiteral("progress-check"));
+    tour.AnswerMessageBox(kOk, QStringLiteral("accounts-checked"));
+    tour.ClickNext();
+
+    tour.ExpectPage(kPageMacClone, QStringLiteral("mac-clone"));
+    tour.ClickNext();
+    tour.ExpectPage(kPageWireless, QStringLiteral("wireless"));
+    tour.ClickNext();
+    tour.ExpectPage(kPageSecurity);
+    tour.Select(kPageSecurity, kIdSecurityMode, kSecurityWpa2Index);
+    tour.Type(kPageSecurity, kIdPassphrase, settings.wirelessKey);
+    tour.ExpectPage(kPageSecurity, QStringLiteral("security"));
+    tour.ClickNext();
+    tour.ShootProgress(QStringLiteral("progress-save"));
+    tour.AnswerMessageBox(kOk, QStringLiteral("save-ok"));
+    tour.ShootProgress(QStringLiteral("progress-restart"));
+
+    tour.ExpectPage(kPageResult, QStringLiteral("result-first"));
+    AddWaitForWanAddress(tour);
+}

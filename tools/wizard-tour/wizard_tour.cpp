@@ -1,0 +1,331 @@
+#include "wizard_tour.h"
+
+#include "ip_address_ctrl.h"
+#include "link_error_dlg.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "progress_dlg.h"
+#include "validation.h"
+#include "wizard_page.h"
+#include "window_snapshot.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+// Runs action from the event loop rather than inside the current step, so a
+// click that opens a modal window does not block the tour.
+void Later(std::function<void()> action) {
+    QTimer::singleShot(0, qApp, std::move(action));
+}
+
+template <typename Window>
+Window* ActiveModal() {
+    return qobject_cast<Window*>(QApplication::activeModalWidget());
+}
+
+}  // namespace
+
+WizardTour::WizardTour(CQelvaneDlg& window, QObject* parent) : QObject(parent), window_(window) {
+    connect(&timer_, &QTimer::timeout, this, &WizardTour::Tick);
+}
+
+bool WizardTour::OtherWindowIsModal() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal != &window_;
+}
+
+void WizardTour::Add(const QString& description, Step step) {
+    steps_.push_back({description, std::move(step)});
+}
+
+QWidget* WizardTour::Control(int page, int controlId) const {
+    if (page < 0) {
+        return window_.GetDlgItem(controlId);
+    }
+    CWizardPage* shown = window_.Page(page);
+    return shown == nullptr ? nullptr : shown->GetDlgItem(controlId);
+}
+
+void WizardTour::ClickNext() {
+    Click(-1, 1018);
+}
+
+void WizardTour::ClickBack() {
+    Click(-1, 1082);
+}
+
+void WizardTour::ClickExit() {
+    Click(-1, 1083);
+}
+
+void WizardTour::Click(int page, int controlId) {
+    Add(QStringLiteral("click %1 on page %2").arg(controlId).arg(page), [this, page, controlId] {
+        auto* button = qobject_cast<QAbstractButton*>(Control(page, controlId));
+        if (button == nullptr || !button->isVisible() || !button->isEnabled() ||
+            OtherWindowIsModal()) {
+            return false;
+        }
+        QPointer<QAbstractButton> target(button);
+        Later([target] {
+            if (target) {
+                QTest::mouseClick(target, Qt::LeftButton);
+            }
+        });
+        return true;
+    });
+}
+
+void WizardTour::TabTo(int page, int controlId) {
+    Add(QStringLiteral("Tab to %1 on page %2").arg(controlId).arg(page), [this, page, controlId] {
+        QWidget* target = Control(page, controlId);
+        if (target == nullptr || !target->isVisible() || OtherWindowIsModal()) {
+            return false;
+        }
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == nullptr) {
+            // Some platforms (offscreen) give the window no focus back after a
+            // modal one closes; a window manager would.
+            window_.activateWindow();
+            return false;
+        }
+        if (focus == target || target->isAncestorOf(focus)) {
+            return true;
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+        return false;
+    });
+}
+
+void WizardTour::PressKey(Qt::Key key) {
+    Add(QStringLiteral("key %1").arg(QKeySequence(key).toString()), [key] {
+        QPointer<QWidget> focus(QApplication::focusWidget());
+        if (focus == nullptr) {
+            return false;
+        }
+        Later([focus, key] {
+            if (focus) {
+                QTest::keyClick(focus, key);
+            }
+        });
+        return true;
+    });
+}
+
+void WizardTour::Type(int page, int controlId, const QString& text) {
+    Add(QStringLiteral("type into %1 on page %2").arg(controlId).arg(page), [this, page, controlId, text] {
+        auto* edit = qobject_cast<QLineEdit*>(Control(page, controlId));
+        if (edit == nullptr || !edit->isVisible()) {
+            return false;
+        }
+        edit->setFocus(Qt::MouseFocusReason);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+        return true;
+    });
+}
+
+void WizardTour::SetAddress(int page, int controlId, const QString& dotted) {
+    Add(QStringLiteral("address %1 into %2").arg(dotted).arg(controlId), [this, page, controlId, dotted] {
+        auto* field = qobject_cast<CIpAddressCtrl*>(Control(page, controlId));
+        if (field == nullptr || !field->isVisible()) {
+            return false;
+        }
+        field->SetAddress(ParseRouterLanAddress(dotted.toStdString()));
+        return true;
+    });
+}
+
+void WizardTour::Select(int page, int controlId, int index) {
+    Add(QStringLiteral("select %1 in %2").arg(index).arg(controlId), [this, page, controlId, index] {
+        auto* list = qobject_cast<QComboBox*>(Control(page, controlId));
+        if (list == nullptr || !list->isVisible()) {
+            return false;
+        }
+        list->setCurrentIndex(index);
+        return true;
+    });
+}
+
+void WizardTour::ExpectPage(int page, const QString& shotName) {
+    Add(QStringLiteral("page %1").arg(page), [this, page, shotName] {
+        CWizardPage* shown = window_.Page(page);
+        if (window_.CurrentPage() != page || shown == nullptr || !shown->isVisible() ||
+            OtherWindowIsModal()) {
+            return false;
+        }
+        Shoot(&window_, shotName);
+        return true;
+    });
+}
+
+void WizardTour::AnswerMessageBox(int controlId, const QString& shotName, const QString& checkText) {
+    Add(QStringLiteral("message box, answer %1").arg(controlId), [this, controlId, shotName, checkText] {
+        auto* box = ActiveModal<CDlgMessageBox>();
+        if (box == nullptr || !box->isVisible()) {
+            return false;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(box->GetDlgItem(controlId));
+        if (button == nullptr || !button->isVisible()) {
+            Fail(QStringLiteral("the message box has no button %1").arg(controlId));
+            return true;
+        }
+        if (!checkText.isEmpty()) {
+            const auto* text = qobject_cast<QLabel*>(box->GetDlgItem(1212));
+            if (text == nullptr || !text->text().contains(checkText)) {
+                Fail(QStringLiteral("the message box says \"%1\", not \"%2\"")
+                         .arg(text != nullptr ? text->text() : QString(), checkText));
+                return true;
+            }
+        }
+        Shoot(box, shotName);
+        QPointer<QAbstractButton> target(button);
+        Later([target] {
+            if (target) {
+                QTest::mouseClick(target, Qt::LeftButton);
+            }
+        });
+        return true;
+    });
+}
+
+void WizardTour::AnswerMessageBoxWithKey(Qt::Key key, const QString& shotName) {
+    Add(QStringLiteral("message box, key %1").arg(QKeySequence(key).toString()), [this, key, shotName] {
+        auto* box = ActiveModal<CDlgMessageBox>();
+        QWidget* focus = QApplication::focusWidget();
+        if (box == nullptr || !box->isVisible() || focus == nullptr || !box->isAncestorOf(focus)) {
+            return false;
+        }
+        Shoot(box, shotName);
+        QPointer<QWidget> target(focus);
+        Later([target, key] {
+            if (target) {
+                QTest::keyClick(target, key);
+            }
+        });
+        return true;
+    });
+}
+
+void WizardTour::AnswerLinkError(const QString& shotName) {
+    Add(QStringLiteral("link-error window"), [this, shotName] {
+        auto* window = ActiveModal<CLookInfo>();
+        if (window == nullptr || !window->isVisible()) {
+            return false;
+        }
+        Shoot(window, shotName);
+        QPointer<QAbstractButton> retry(qobject_cast<QAbstractButton*>(window->GetDlgItem(1105)));
+        Later([retry] {
+            if (retry) {
+                QTest::mouseClick(retry, Qt::LeftButton);
+            }
+        });
+        return true;
+    });
+}
+
+QString WizardTour::TextOf(int page, int controlId) const {
+    QWidget* control = Control(page, controlId);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        return edit->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text();
+    }
+    return {};
+}
+
+void WizardTour::WaitForText(int page, int controlId, const QString& shotName) {
+    Add(QStringLiteral("text in %1 on page %2").arg(controlId).arg(page), [this, page, controlId, shotName] {
+        if (OtherWindowIsModal() || TextOf(page, controlId).trimmed().isEmpty()) {
+            return false;
+        }
+        Shoot(&window_, shotName);
+        return true;
+    });
+}
+
+void WizardTour::ShootProgress(const QString& shotName) {
+    Add(QStringLiteral("progress window"), [this, shotName] {
+        auto* window = ActiveModal<CProgressDlg>();
+        if (window == nullptr || !window->isVisible()) {
+            return false;
+        }
+        Shoot(window, shotName);
+        return true;
+    });
+}
+
+void WizardTour::Shoot(QWidget* window, const QString& name) {
+    if (shotDirectory_.isEmpty() || name.isEmpty()) {
+        return;
+    }
+    QDir().mkpath(shotDirectory_);
+    const QString path =
+        QStringLiteral("%1/%2-%3.png").arg(shotDirectory_).arg(++shotNumber_, 2, 10, QLatin1Char('0')).arg(name);
+    if (SnapshotWindow(window).save(path, "PNG")) {
+        shots_.append(path);
+    }
+}
+
+void WizardTour::Fail(const QString& why) {
+    if (!failure_.isEmpty()) {
+        return;
+    }
+    failure_ = why;
+    // Say what stood in the way: the window that was up, and its text.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != &window_) {
+        failure_ += QStringLiteral(" (a %1 is open").arg(QString::fromLatin1(modal->metaObject()->className()));
+        if (const auto* box = qobject_cast<CDlgMessageBox*>(modal)) {
+            if (const auto* text = qobject_cast<QLabel*>(box->GetDlgItem(1212))) {
+                failure_ += QStringLiteral(": \"%1\"").arg(text->text());
+            }
+        }
+        failure_ += u')';
+    } else {
+        failure_ += QStringLiteral(" (page %1 shown)").arg(window_.CurrentPage());
+    }
+}
+
+void WizardTour::Start(int pollMs) {
+    timer_.start(pollMs);
+}
+
+void WizardTour::Tick() {
+    if (inTick_ || finished_) {
+        return;
+    }
+    inTick_ = true;
+    while (!steps_.empty() && failure_.isEmpty()) {
+        Entry& step = steps_.front();
+        if (!stepStarted_) {
+            stepStarted_ = true;
+            stepClock_.start();
+            if (log_) {
+                log_(step.description);
+            }
+        }
+        if (!step.step()) {
+            if (stepClock_.elapsed() > stepTimeoutMs_) {
+                Fail(QStringLiteral("gave up waiting: %1").arg(step.description));
+            }
+            break;
+        }
+        steps_.pop_front();
+        stepStarted_ = false;
+    }
+    if (steps_.empty() || !failure_.isEmpty()) {
+        finished_ = true;
+        timer_.stop();
+        emit Finished(failure_.isEmpty());
+    }
+    inTick_ = false;
+}

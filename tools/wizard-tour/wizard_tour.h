@@ -1,0 +1,106 @@
+// Walks the real wizard window like a user: clicks, typing, answers to the
+// message boxes, waits for the set-up tasks, and screenshots along the way.
+// Every step runs from the event loop, so it keeps working inside the modal
+// loops of progress windows and message boxes. Used by the demo and by the
+// whole-run tests.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+
+class CQelvaneDlg;
+class QWidget;
+
+class WizardTour : public QObject {
+    Q_OBJECT
+
+public:
+    // True when the step is done; false to be asked again on the next tick.
+    using Step = std::function<bool()>;
+
+    explicit WizardTour(CQelvaneDlg& window, QObject* parent = nullptr);
+
+    // Screenshots go here as NN-name.png; none are taken when empty.
+    void SetShotDirectory(const QString& directory) { shotDirectory_ = directory; }
+    // How long one step may wait before the tour gives up (real pauses make
+    // the save step last about a minute).
+    void SetStepTimeout(int milliseconds) { stepTimeoutMs_ = milliseconds; }
+    // Each step's description as it starts.
+    void SetLog(std::function<void(const QString&)> log) { log_ = std::move(log); }
+
+    void Add(const QString& description, Step step);
+
+    // Steps a user takes. Page and control ids are those of the templates.
+    void ClickNext();
+    void ClickBack();
+    void ClickExit();
+    void Click(int page, int controlId);
+    void Type(int page, int controlId, const QString& text);
+    void SetAddress(int page, int controlId, const QString& dotted);
+    void Select(int page, int controlId, int index);
+    // Keyboard only: presses Tab until the control (or a part of it) has the
+    // focus, then key on it; in the window that is active (a message box's
+    // OK takes Enter the same way).
+    void TabTo(int page, int controlId);
+    void PressKey(Qt::Key key);
+    // Waits until page shows and no modal window is open, then screenshots it.
+    void ExpectPage(int page, const QString& shotName = QString());
+    // Waits for a message box, screenshots it, then presses the button with
+    // controlId (1 OK, 6 Yes, 7 No). checkText, when given, must appear in
+    // the box's message.
+    void AnswerMessageBox(int controlId, const QString& shotName = QString(), const QString& checkText = QString());
+    // The same by keyboard: key goes to whatever has the focus in the box.
+    void AnswerMessageBoxWithKey(Qt::Key key, const QString& shotName = QString());
+    // Waits for the link-error window, screenshots it and presses Retry.
+    void AnswerLinkError(const QString& shotName = QString());
+    // Waits until the control shows some text (while no window is modal),
+    // then screenshots the main window.
+    void WaitForText(int page, int controlId, const QString& shotName = QString());
+    // The text a field or label shows now; empty for other controls.
+    QString TextOf(int page, int controlId) const;
+    // Screenshots the progress window once it is up (it closes by itself).
+    void ShootProgress(const QString& shotName);
+
+    void Start(int pollMs = 20);
+    bool IsFinished() const { return finished_; }
+    bool Failed() const { return !failure_.isEmpty(); }
+    QString Failure() const { return failure_; }
+    QStringList Shots() const { return shots_; }
+
+signals:
+    void Finished(bool ok);
+
+private slots:
+    void Tick();
+
+private:
+    struct Entry {
+        QString description;
+        Step step;
+    };
+    QWidget* Control(int page, int controlId) const;
+    // A message box, progress or link-error window is up over the wizard.
+    bool OtherWindowIsModal() const;
+    void Shoot(QWidget* window, const QString& name);
+    void Fail(const QString& why);
+
+    CQelvaneDlg& window_;
+    std::deque<Entry> steps_;
+    QTimer timer_;
+    QElapsedTimer stepClock_;
+    bool stepStarted_ = false;
+    bool inTick_ = false;
+    bool finished_ = false;
+    int stepTimeoutMs_ = 180000;
+    int shotNumber_ = 0;
+    QString shotDirectory_;
+    QString failure_;
+    QStringList shots_;
+    std::function<void(const QString&)> log_;
+};

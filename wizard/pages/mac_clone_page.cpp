@@ -1,0 +1,99 @@
+#include "mac_clone_page.h"
+
+#include "button_skins.h"
+#include "dialog_template.h"
+#include "format_string.h"
+#include "hw_button_kinds.h"
+#include "hw_edit.h"
+#include "hw_static.h"
+#include "language_keys.h"
+#include "page_exchange.h"
+#include "page_skins.h"
+#include "qelvane_app.h"
+#include "text_codec.h"
+#include "wizard_host.h"
+#include "validation.h"
+
+namespace {
+
+constexpr int kTemplateId = 157;
+constexpr int kIdTitle = 1171;
+constexpr int kIdAttention = 1168;
+constexpr int kIdMacLabel = 1061;
+constexpr int kIdMac = 1038;
+constexpr int kIdClone = 1146;
+constexpr int kIdRestore = 1147;
+
+constexpr ControlTemplate kControls[] = {
+    {kIdStepNumber, ControlKind::Static, u"7", 16, 0, 30, 48},
+    {kIdTitle, ControlKind::Static, lang::kMacCloneCaptions[0], 44, 15, 229, 21},
+    {kIdAttention, ControlKind::Static, lang::kMacCloneCaptions[1], 150, 30, 277, 18},
+    {kIdMacLabel, ControlKind::Static, lang::kMacCloneCaptions[2], 88, 88, 66, 8,
+     kStyleRightAligned | kStyleSingleLine},
+    {kIdMac, ControlKind::Edit, u"", 184, 88, 104, 14},
+    {kIdClone, ControlKind::Button, lang::kMacCloneCaptions[3], 116, 110, 78, 14},
+    {kIdRestore, ControlKind::Button, lang::kMacCloneCaptions[4], 219, 110, 84, 14},
+};
+
+constexpr DialogTemplate kTemplate{kTemplateId, 434, 212, true, kControls};
+
+}  // namespace
+
+// This page has always put a separator of its own between the program
+// directory and "Skin"; the doubled separator is harmless once NativePath
+// has turned it into slashes.
+CMacCloneDlg::CMacCloneDlg(WizardHost& host, QWidget* parent)
+    : CWizardPage(kTemplateId, FormatString(u"%s\\Skin\\Background2.bmp", host.App().ProgramDir()), host,
+                  parent) {
+    RegisterDialogTemplate(kTemplate);
+}
+
+void CMacCloneDlg::StylePage() {
+    ApplyTitleSkin(Item<CHwStatic>(kIdTitle));
+    ApplySubtitleSkin(Item<CHwStatic>(kIdAttention));
+    ApplyBodyTextSkin(Item<CHwStatic>(kIdMacLabel));
+    ApplyEditSkin(Item<CHwEdit>(kIdMac), App().Settings());
+    const QString strip = FormatString(u"%s\\Skin\\Button_RestoreDefault.bmp", App().ProgramDir());
+    auto* clone = Item<CHwBtn_Pic>(kIdClone);
+    auto* restore = Item<CHwBtn_Pic>(kIdRestore);
+    ApplyCommonButtonSkin(clone, false, strip);
+    ApplyCommonButtonSkin(restore, false, strip);
+    connect(clone, &QAbstractButton::clicked, this, [this] { ApplyMac(App().macInfo.cloneMac); });
+    connect(restore, &QAbstractButton::clicked, this, [this] { ApplyMac(App().macInfo.factoryMac); });
+}
+
+bool CMacCloneDlg::UpdateData(bool saveAndValidate) {
+    ExchangeText(*this, kIdMac, mac_, saveAndValidate);
+    return true;
+}
+
+bool CMacCloneDlg::PageCheck() {
+    UpdateData(true);
+    if (const WarningKey warning = CheckMacClonePage({mac_}, App().macInfo)) {
+        ShowWarning(*warning);
+        return false;
+    }
+    return true;
+}
+
+void CMacCloneDlg::ApplyMac(const std::string& address) {
+    UpdateData(true);
+    mac_ = ToWide(address);
+    App().macInfo.applyMac = address;
+    UpdateData(false);
+}
+
+void CMacCloneDlg::ShowAppliedMac() {
+    mac_ = ToWide(App().macInfo.applyMac);
+    UpdateData(false);
+}
+
+void CMacCloneDlg::showEvent(QShowEvent* event) {
+    CWizardPage::showEvent(event);
+    ShowAppliedMac();
+}
+
+void CMacCloneDlg::hideEvent(QHideEvent* event) {
+    CWizardPage::hideEvent(event);
+    ShowAppliedMac();
+}

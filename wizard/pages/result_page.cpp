@@ -1,0 +1,225 @@
+#include "result_page.h"
+
+#include "button_skins.h"
+#include "dialog_template.h"
+#include "format_string.h"
+#include "hw_button_kinds.h"
+#include "hw_static.h"
+#include "language_keys.h"
+#include "page_skins.h"
+#include "qelvane_app.h"
+#include "status_refresher.h"
+#include "wizard_host.h"
+#include "text_codec.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr int kTemplateId = 160;
+constexpr int kIdTitle = 1171;
+constexpr int kIdRefresh = 1146;
+constexpr int kIdStatusNote = 1207;
+
+constexpr int kIdLinkMode = 1196;
+constexpr int kIdIpAddress = 1197;
+constexpr int kIdNetMask = 1198;
+constexpr int kIdGateway = 1199;
+constexpr int kIdWanMac = 1200;
+constexpr int kIdSsid = 1201;
+constexpr int kIdChannel = 1206;
+constexpr int kIdWirelessMode = 1202;
+constexpr int kIdBroadcast = 1203;
+constexpr int kIdEncryption = 1204;
+constexpr int kIdKey = 1205;
+
+// Each field beside its label, top to bottom.
+struct ResultRow {
+    int labelId;
+    int fieldId;
+};
+constexpr std::array<ResultRow, 11> kRows{{{1067, kIdLinkMode},
+                                           {1066, kIdIpAddress},
+                                           {1068, kIdNetMask},
+                                           {1069, kIdGateway},
+                                           {1078, kIdWanMac},
+                                           {1070, kIdSsid},
+                                           {1072, kIdChannel},
+                                           {1071, kIdWirelessMode},
+                                           {1193, kIdBroadcast},
+                                           {1194, kIdEncryption},
+                                           {1195, kIdKey}}};
+
+constexpr int kLabelX = 6, kLabelWidth = 138, kFieldX = 183, kFieldWidth = 189, kRowHeight = 12;
+constexpr int RowY(int row) {
+    return 48 + row * 12;
+}
+
+constexpr ControlTemplate Label(int row, QStringView key) {
+    return {kRows[row].labelId, ControlKind::Static, key,        kLabelX,
+            RowY(row),          kLabelWidth,         kRowHeight, kStyleSingleLine};
+}
+constexpr ControlTemplate Field(int row) {
+    return {kRows[row].fieldId, ControlKind::Static, u"",        kFieldX,
+            RowY(row),          kFieldWidth,         kRowHeight, kStyleSingleLine};
+}
+
+constexpr ControlTemplate kControls[] = {
+    {kIdStepNumber, ControlKind::Static, u"10", 9, 0, 30, 48},
+    {kIdTitle, ControlKind::Static, lang::kResultCaptions[0], 44, 15, 280, 20},
+    {kIdRefresh, ControlKind::Button, lang::kResultCaptions[1], 330, 6, 60, 14},
+    Label(0, lang::kResultCaptions[3]),
+    Field(0),
+    Label(1, lang::kResultCaptions[4]),
+    Field(1),
+    Label(2, lang::kResultCaptions[5]),
+    Field(2),
+    Label(3, lang::kResultCaptions[6]),
+    Field(3),
+    Label(4, lang::kResultCaptions[7]),
+    Field(4),
+    Label(5, lang::kResultCaptions[8]),
+    Field(5),
+    Label(6, lang::kResultCaptions[9]),
+    Field(6),
+    Label(7, lang::kResultCaptions[10]),
+    Field(7),
+    Label(8, lang::kResultCaptions[11]),
+    Field(8),
+    Label(9, lang::kResultCaptions[12]),
+    Field(9),
+    Label(10, lang::kResultCaptions[13]),
+    Field(10),
+    {kIdStatusNote, ControlKind::Static, lang::kResultCaptions[2], 14, 183, 408, 33},
+};
+
+constexpr DialogTemplate kTemplate{kTemplateId, 433, 212, true, kControls};
+
+constexpr std::array kSecurityModeKeys{lang::kDisable, lang::kWep, lang::kWpa, lang::kWpa2};
+
+}  // namespace
+
+CResultDlg::CResultDlg(WizardHost& host, QWidget* parent)
+    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background3.bmp", host.App().ProgramDir()), host,
+                  parent),
+      refresher_(std::make_unique<StatusRefresher>()) {
+    RegisterDialogTemplate(kTemplate);
+    connect(&pollTimer_, &QTimer::timeout, this, [this] { StartRead(true); });
+    connect(refresher_.get(), &StatusRefresher::Finished, this, &CResultDlg::OnReadFinished);
+}
+
+CResultDlg::~CResultDlg() {
+    pollTimer_.stop();
+    // The worker must be gone before the application frees the control
+    // object it is calling.
+    refresher_->Cancel();
+}
+
+void CResultDlg::StylePage() {
+    ApplyTitleSkin(Item<CHwStatic>(kIdTitle));
+    ApplyBodyTextSkin(Item<CHwStatic>(kIdStatusNote));
+    auto* refresh = Item<CHwBtn_Pic>(kIdRefresh);
+    ApplyCommonButtonSkin(refresh, false, QString());
+    connect(refresh, &QAbstractButton::clicked, this, &CResultDlg::RefreshResult);
+    for (const ResultRow& row : kRows) {
+        auto* field = Item<CHwStatic>(row.fieldId);
+        ApplyStaticPairSkin(Item<CHwStatic>(row.labelId), field, 9, true, 9, false);
+        field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+}
+
+void CResultDlg::AfterTranslation() {
+    // A screen reader names each field by the label beside it.
+    for (const ResultRow& row : kRows) {
+        GetDlgItem(row.fieldId)->setAccessibleName(Item<CHwStatic>(row.labelId)->text());
+    }
+}
+
+void CResultDlg::SetField(int id, const QString& text) {
+    if (auto* field = Item<CHwStatic>(id)) {
+        field->setText(text);
+    }
+}
+
+void CResultDlg::FillResultFields() {
+    const WanStatus& status = App().wanStatus;
+    SetField(kIdChannel, status.extraValue1 == 0 ? Lookup(lang::kAuto.toString())
+                                                 : FormatString(u"%d", status.extraValue1));
+    if (status.extraValue3 >= 0 && status.extraValue3 < static_cast<int>(kSecurityModeKeys.size())) {
+        SetField(kIdEncryption, Lookup(kSecurityModeKeys[status.extraValue3].toString()));
+    }
+    SetField(kIdGateway, ToWide(status.wanGateway));
+    SetField(kIdIpAddress, ToWide(status.wanIp));
+    SetField(kIdKey, ToWide(status.extraText2));
+    SetField(kIdLinkMode, ToWide(status.connectionType));
+    SetField(kIdNetMask, ToWide(status.wanMask));
+    SetField(kIdSsid, ToWide(status.extraText));
+    SetField(kIdBroadcast, Lookup((status.extraFlag ? lang::kEnable : lang::kDisable).toString()));
+    SetField(kIdWanMac, ToWide(status.wanMac));
+    if (status.extraValue2 == 0) {
+        SetField(kIdWirelessMode, Lookup(lang::kModeBgResult.toString()));
+    } else if (status.extraValue2 == 1) {
+        SetField(kIdWirelessMode, Lookup(lang::kModeBgnResult.toString()));
+    }
+}
+
+void CResultDlg::RefreshResult() {
+    StartRead(false);
+}
+
+void CResultDlg::StartRead(bool fromPollTimer) {
+    CQelvaneApp& app = App();
+    // Start refuses while a read runs: the tick or click is dropped.
+    if (!refresher_->Start(app.controlObject, app.routerInfo)) {
+        return;
+    }
+    readFromPollTimer_ = fromPollTimer;
+    setCursor(Qt::WaitCursor);
+}
+
+void CResultDlg::OnReadFinished() {
+    // GetWanStatus replaces the five WAN fields and leaves the wizard's own
+    // memory alone; the same goes for the copy the worker read into.
+    const WanStatus& reading = refresher_->Reading();
+    WanStatus& status = App().wanStatus;
+    status.connectionType = reading.connectionType;
+    status.wanIp = reading.wanIp;
+    status.wanMask = reading.wanMask;
+    status.wanGateway = reading.wanGateway;
+    status.wanMac = reading.wanMac;
+    FillResultFields();
+    unsetCursor();
+    if (readFromPollTimer_ && !status.wanIp.empty()) {
+        pollTimer_.stop();
+    }
+}
+
+bool CResultDlg::IsReading() const {
+    return refresher_->IsRunning();
+}
+
+void CResultDlg::StopPolling() {
+    pollTimer_.stop();
+    refresher_->Cancel();
+    unsetCursor();
+}
+
+void CResultDlg::SetReadPause(PauseFunction pause) {
+    refresher_->SetPause(std::move(pause));
+}
+
+void CResultDlg::RestartPolling() {
+    FillResultFields();
+    pollTimer_.start(pollPeriod_);
+}
+
+void CResultDlg::showEvent(QShowEvent* event) {
+    CWizardPage::showEvent(event);
+    RestartPolling();
+}
+
+void CResultDlg::hideEvent(QHideEvent* event) {
+    CWizardPage::hideEvent(event);
+    RestartPolling();
+}

@@ -1,0 +1,165 @@
+#include "security_page.h"
+
+#include "dialog_template.h"
+#include "format_string.h"
+#include "hw_edit.h"
+#include "hw_static.h"
+#include "language_keys.h"
+#include "page_exchange.h"
+#include "page_skins.h"
+#include "qelvane_app.h"
+#include "validation.h"
+#include "wizard_host.h"
+
+#include <QComboBox>
+
+#include <array>
+#include <initializer_list>
+
+namespace {
+
+constexpr int kTemplateId = 189;
+constexpr int kIdTitle = 1171;
+constexpr int kIdSecurityLabel = 1131;
+constexpr int kIdSecurity = 1126;
+constexpr int kIdAuthLabel = 1132;
+constexpr int kIdAuth = 1127;
+constexpr int kIdKeyTypeLabel = 1133;
+constexpr int kIdKeyType = 1128;
+constexpr int kIdTransmitKeyLabel = 1135;
+constexpr int kIdTransmitKey = 1129;
+constexpr int kIdWepKeyLabel = 1134;
+constexpr int kIdWepKey = 1130;
+constexpr int kIdWpaTypeLabel = 1144;
+constexpr int kIdWpaType = 1139;
+constexpr int kIdWpaKeyLabel = 1145;
+constexpr int kIdPassphrase = 1141;
+constexpr int kIdLengthHint = 1137;
+constexpr int kIdKeyTimeLabel = 1143;
+constexpr int kIdKeyTime = 1142;
+constexpr int kIdRangeHint = 1138;
+constexpr int kIdSecurityNote = 1203;
+constexpr int kIdWepNote = 1205;
+
+constexpr std::uint32_t kModeRow = kStyleHidden;  // shown by the security list only
+
+constexpr ControlTemplate kControls[] = {
+    {kIdStepNumber, ControlKind::Static, u"9", 16, 0, 30, 40},
+    {kIdTitle, ControlKind::Static, lang::kSecurityCaptions[0], 44, 15, 346, 28},
+    {kIdSecurityLabel, ControlKind::Static, lang::kSecurityCaptions[1], 53, 69, 101, 12},
+    {kIdSecurity, ControlKind::DropList, u"", 158, 65, 60, 50},
+    {kIdAuthLabel, ControlKind::Static, lang::kSecurityCaptions[2], 53, 91, 101, 12, kModeRow},
+    {kIdAuth, ControlKind::DropList, u"", 158, 87, 60, 46, kModeRow},
+    {kIdKeyTypeLabel, ControlKind::Static, lang::kSecurityCaptions[3], 53, 113, 101, 12, kModeRow},
+    {kIdKeyType, ControlKind::DropList, u"", 158, 109, 60, 51, kModeRow},
+    {kIdTransmitKeyLabel, ControlKind::Static, lang::kSecurityCaptions[4], 53, 135, 101, 12, kModeRow},
+    {kIdTransmitKey, ControlKind::DropList, u"", 158, 131, 60, 54, kModeRow},
+    {kIdWepKeyLabel, ControlKind::Static, lang::kSecurityCaptions[5], 53, 156, 101, 12, kModeRow},
+    {kIdWepKey, ControlKind::Edit, u"", 158, 152, 134, 12, kModeRow},
+    {kIdWpaTypeLabel, ControlKind::Static, lang::kSecurityCaptions[6], 53, 91, 101, 12, kModeRow},
+    {kIdWpaType, ControlKind::DropList, u"", 158, 87, 60, 37, kModeRow},
+    {kIdWpaKeyLabel, ControlKind::Static, lang::kSecurityCaptions[7], 53, 113, 101, 12, kModeRow},
+    {kIdPassphrase, ControlKind::Edit, u"", 158, 109, 134, 12, kModeRow},
+    {kIdLengthHint, ControlKind::Static, lang::kSecurityCaptions[8], 296, 109, 110, 12, kModeRow},
+    {kIdKeyTimeLabel, ControlKind::Static, lang::kSecurityCaptions[9], 53, 135, 101, 12, kModeRow},
+    {kIdKeyTime, ControlKind::Edit, u"", 158, 131, 134, 12, kModeRow | kStyleDigitsOnly},
+    {kIdRangeHint, ControlKind::Static, lang::kSecurityCaptions[10], 296, 131, 101, 12, kModeRow},
+    {kIdSecurityNote, ControlKind::Static, lang::kSecurityCaptions[11], 50, 166, 352, 46},
+    {kIdWepNote, ControlKind::Static, lang::kSecurityCaptions[12], 50, 173, 351, 35, kModeRow},
+};
+
+constexpr DialogTemplate kTemplate{kTemplateId, 418, 212, true, kControls};
+
+// The rows each security mode shows; every other mode-dependent control hides.
+constexpr std::array kWepRows{kIdWepNote,      kIdAuthLabel,   kIdAuth,
+                              kIdKeyTypeLabel, kIdKeyType,     kIdTransmitKeyLabel,
+                              kIdTransmitKey,  kIdWepKeyLabel, kIdWepKey};
+constexpr std::array kWpaRows{kIdWpaTypeLabel, kIdWpaType,      kIdWpaKeyLabel, kIdPassphrase,
+                              kIdLengthHint,   kIdKeyTimeLabel, kIdKeyTime,     kIdRangeHint};
+
+constexpr char16_t kDefaultKeyTime[] = u"3600";
+
+void FillList(QComboBox* list, const CLanguageTable& table, std::initializer_list<QStringView> keys) {
+    for (const QStringView key : keys) {
+        list->addItem(table.Lookup(key.toString()));
+    }
+}
+
+}  // namespace
+
+CSecuritySettingDlg::CSecuritySettingDlg(WizardHost& host, QWidget* parent)
+    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background2.bmp", host.App().ProgramDir()), host,
+                  parent) {
+    RegisterDialogTemplate(kTemplate);
+}
+
+void CSecuritySettingDlg::StylePage() {
+    ApplyTitleSkin(Item<CHwStatic>(kIdTitle));
+    ApplySubtitleSkin(Item<CHwStatic>(kIdSecurityNote));
+    ApplySubtitleSkin(Item<CHwStatic>(kIdWepNote));
+    for (const int label :
+         {kIdSecurityLabel, kIdAuthLabel, kIdKeyTypeLabel, kIdTransmitKeyLabel, kIdWepKeyLabel,
+          kIdWpaTypeLabel, kIdWpaKeyLabel, kIdKeyTimeLabel, kIdLengthHint, kIdRangeHint}) {
+        ApplyBodyTextSkin(Item<CHwStatic>(label));
+    }
+    for (const int edit : {kIdWepKey, kIdPassphrase, kIdKeyTime}) {
+        ApplyEditSkin(Item<CHwEdit>(edit), App().Settings());
+    }
+}
+
+void CSecuritySettingDlg::AfterTranslation() {
+    using namespace lang;
+    const CLanguageTable& table = Language();
+    FillList(Item<QComboBox>(kIdSecurity), table, {kDisable, kWep, kWpa, kWpa2});
+    FillList(Item<QComboBox>(kIdAuth), table, {kOpen, kShare});
+    FillList(Item<QComboBox>(kIdKeyType), table, {kAscii, kHex});
+    FillList(Item<QComboBox>(kIdTransmitKey), table, {kKey1, kKey2, kKey3, kKey4});
+    FillList(Item<QComboBox>(kIdWpaType), table, {kTkip, kAes});
+    keyTime_ = QString::fromUtf16(kDefaultKeyTime);
+    UpdateData(false);
+    connect(Item<QComboBox>(kIdSecurity), &QComboBox::currentIndexChanged, this,
+            &CSecuritySettingDlg::OnSecurityModeChanged);
+}
+
+void CSecuritySettingDlg::OnSecurityModeChanged(int mode) {
+    for (const int id : kWepRows) GetDlgItem(id)->hide();
+    for (const int id : kWpaRows) GetDlgItem(id)->hide();
+    GetDlgItem(kIdSecurityNote)->hide();
+
+    if (mode == kSecurityDisabled) {
+        GetDlgItem(kIdSecurityNote)->show();
+    } else if (mode == kSecurityWep) {
+        for (const int id : kWepRows) GetDlgItem(id)->show();
+    } else if (mode == kSecurityWpa || mode == kSecurityWpa2) {
+        for (const int id : kWpaRows) GetDlgItem(id)->show();
+        const bool wpa2 = mode == kSecurityWpa2;
+        Item<CHwStatic>(kIdWpaTypeLabel)
+            ->setText(Lookup((wpa2 ? lang::kWpa2KeyMode : lang::kWpaKeyMode).toString()));
+        Item<CHwStatic>(kIdWpaKeyLabel)->setText(Lookup((wpa2 ? lang::kWpa2Key : lang::kWpaKey).toString()));
+    }
+    update();
+}
+
+bool CSecuritySettingDlg::UpdateData(bool saveAndValidate) {
+    ExchangeListIndex(*this, kIdSecurity, modeIndex_, saveAndValidate);
+    ExchangeListIndex(*this, kIdAuth, wepAuthIndex_, saveAndValidate);
+    ExchangeListIndex(*this, kIdKeyType, wepKeyFormatIndex_, saveAndValidate);
+    ExchangeListIndex(*this, kIdTransmitKey, wepKeyIndex_, saveAndValidate);
+    ExchangeText(*this, kIdWepKey, wepKey_, saveAndValidate);
+    ExchangeListIndex(*this, kIdWpaType, wpaCipherIndex_, saveAndValidate);
+    ExchangeText(*this, kIdPassphrase, passphrase_, saveAndValidate);
+    // Digits only but no length limit: the check reads any length safely.
+    ExchangeText(*this, kIdKeyTime, keyTime_, saveAndValidate);
+    return true;
+}
+
+bool CSecuritySettingDlg::PageCheck() {
+    UpdateData(true);
+    const SecurityPageValues values{modeIndex_, wepAuthIndex_,   wepKeyFormatIndex_, wepKeyIndex_,
+                                    wepKey_,    wpaCipherIndex_, passphrase_,        keyTime_};
+    if (const WarningKey warning = CheckSecurityPage(values, App().securityParams, App().wanStatus)) {
+        ShowWarning(*warning);
+        return false;
+    }
+    return true;
+}

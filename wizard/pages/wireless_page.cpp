@@ -1,0 +1,109 @@
+#include "wireless_page.h"
+
+#include "button_skins.h"
+#include "dialog_template.h"
+#include "format_string.h"
+#include "hw_button_kinds.h"
+#include "hw_edit.h"
+#include "hw_static.h"
+#include "language_keys.h"
+#include "page_exchange.h"
+#include "page_skins.h"
+#include "qelvane_app.h"
+#include "validation.h"
+#include "wizard_host.h"
+
+#include <QComboBox>
+
+namespace {
+
+constexpr int kTemplateId = 187;
+constexpr int kIdTitle = 1171;
+constexpr int kIdNote = 1203;
+constexpr int kIdSsidLabel = 1114;
+constexpr int kIdSsid = 1108;
+constexpr int kIdModeLabel = 1115;
+constexpr int kIdMode = 1111;
+constexpr int kIdChannelLabel = 1116;
+constexpr int kIdChannel = 1112;
+constexpr int kIdBroadcastLabel = 1117;
+constexpr int kIdBroadcast = 1113;
+
+constexpr int kChannelCount = 13;
+
+constexpr ControlTemplate kControls[] = {
+    {kIdStepNumber, ControlKind::Static, u"8", 16, 0, 30, 40},
+    {kIdTitle, ControlKind::Static, lang::kWirelessCaptions[0], 44, 15, 265, 16},
+    {kIdNote, ControlKind::Static, lang::kWirelessCaptions[1], 72, 28, 348, 18, kStyleRightAligned},
+    {kIdSsidLabel, ControlKind::Static, lang::kWirelessCaptions[2], 67, 56, 118, 12},
+    {kIdSsid, ControlKind::Edit, u"", 186, 54, 85, 12, kStyleNone, kSsidLimit},
+    {kIdModeLabel, ControlKind::Static, lang::kWirelessCaptions[3], 67, 83, 118, 16},
+    {kIdMode, ControlKind::DropList, u"", 186, 83, 82, 85},
+    {kIdChannelLabel, ControlKind::Static, lang::kWirelessCaptions[4], 67, 110, 118, 16},
+    {kIdChannel, ControlKind::DropList, u"", 186, 110, 83, 148},
+    {kIdBroadcastLabel, ControlKind::Static, lang::kWirelessCaptions[5], 67, 137, 118, 16},
+    {kIdBroadcast, ControlKind::CheckBox, u"", 186, 137, 16, 12},
+};
+
+constexpr DialogTemplate kTemplate{kTemplateId, 434, 212, true, kControls};
+
+}  // namespace
+
+CWirelessSettingDlg::CWirelessSettingDlg(WizardHost& host, QWidget* parent)
+    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background2.bmp", host.App().ProgramDir()), host,
+                  parent) {
+    RegisterDialogTemplate(kTemplate);
+}
+
+void CWirelessSettingDlg::StylePage() {
+    ApplyTitleSkin(Item<CHwStatic>(kIdTitle));
+    ApplySubtitleSkin(Item<CHwStatic>(kIdNote));
+    for (const int label : {kIdSsidLabel, kIdModeLabel, kIdChannelLabel, kIdBroadcastLabel}) {
+        ApplyBodyTextSkin(Item<CHwStatic>(label));
+    }
+    ApplyEditSkin(Item<CHwEdit>(kIdSsid), App().Settings());
+    ApplyCheckSkin(Item<CHwBtn_ChkRadio>(kIdBroadcast), QString());
+}
+
+void CWirelessSettingDlg::AfterTranslation() {
+    ssid_ = Lookup(lang::kSsidValue.toString()).trimmed();
+
+    auto* channels = Item<QComboBox>(kIdChannel);
+    channels->addItem(Lookup(lang::kAuto.toString()));
+    for (int channel = 1; channel <= kChannelCount; ++channel) {
+        channels->addItem(FormatString(u"%d", channel));
+    }
+    auto* modes = Item<QComboBox>(kIdMode);
+    modes->addItem(Lookup(lang::kModeBgMixed.toString()));
+    modes->addItem(Lookup(lang::kModeBgnMixed.toString()));
+
+    // The box has no caption of its own; a screen reader names it by its label.
+    Item<CHwBtn_ChkRadio>(kIdBroadcast)->setAccessibleName(Item<CHwStatic>(kIdBroadcastLabel)->text());
+    UpdateData(false);
+}
+
+bool CWirelessSettingDlg::UpdateData(bool saveAndValidate) {
+    // The field refuses more than kSsidLimit characters; the limit holds for
+    // the value too, whatever reached the field.
+    ExchangeText(*this, kIdSsid, ssid_, saveAndValidate, kSsidLimit);
+    ExchangeListIndex(*this, kIdMode, modeIndex_, saveAndValidate);
+    ExchangeListIndex(*this, kIdChannel, channelIndex_, saveAndValidate);
+    if (auto* broadcast = Item<CHwBtn_ChkRadio>(kIdBroadcast)) {
+        if (saveAndValidate) {
+            broadcast_ = broadcast->GetCheck() != 0;
+        } else {
+            broadcast->SetCheck(broadcast_ ? 1 : 0);
+        }
+    }
+    return true;
+}
+
+bool CWirelessSettingDlg::PageCheck() {
+    UpdateData(true);
+    const WirelessPageValues values{ssid_, modeIndex_, channelIndex_, broadcast_};
+    if (const WarningKey warning = CheckWirelessPage(values, App().wirelessParams, App().wanStatus)) {
+        ShowWarning(*warning);
+        return false;
+    }
+    return true;
+}
