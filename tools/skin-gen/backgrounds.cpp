@@ -41,6 +41,7 @@ QImage Welcome() {
     line.setColorAt(0.5, colour::kLine);
     line.setColorAt(1, QColor(0xC9, 0xD6, 0xE6, 0));
     p.fillRect(QRectF(303, 40, 1, 265), line);
+    PaintPageLeftEdge(p, kPageSize);
     return image;
 }
 
@@ -68,7 +69,14 @@ void PaintStepPage(QPainter& p, QSize size) {
     line.setColorAt(0, colour::kAccent);
     line.setColorAt(0.6, colour::kAccentPale);
     line.setColorAt(1, QColor(0xDC, 0xE8, 0xF6, 0));
-    p.fillRect(QRectF(66, 76, size.width() - 86, 2), line);
+    // Below the notes some pages put under their title (they end at 78).
+    p.fillRect(QRectF(66, 82, size.width() - 86, 2), line);
+    PaintPageLeftEdge(p, size);
+}
+
+void PaintPageLeftEdge(QPainter& p, QSize size) {
+    // Pages cover the main window's left edge: carry its outline on.
+    p.fillRect(QRectF(0, 0, 2, size.height()), colour::kAccentDark);
 }
 
 void DrawPageBackgrounds(SkinOutput& out) {

@@ -20,6 +20,8 @@ void DrawProgressFrames(SkinOutput& out);
 // The face every step page shares: a pale panel, a soft box where the widget
 // draws the step number and a line under the title.
 void PaintStepPage(QPainter& p, QSize size);
+// The main window's outline along a page's left edge.
+void PaintPageLeftEdge(QPainter& p, QSize size);
 
 // The look of a push button; the frames of the button strips, in order.
 enum class ButtonState { Normal, Hover, Pressed, Disabled };

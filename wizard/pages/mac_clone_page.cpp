@@ -11,8 +11,8 @@
 #include "page_skins.h"
 #include "qelvane_app.h"
 #include "text_codec.h"
-#include "wizard_host.h"
 #include "validation.h"
+#include "wizard_host.h"
 
 namespace {
 

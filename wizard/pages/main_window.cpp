@@ -299,6 +299,12 @@ void CQelvaneDlg::OnBack() {
 }
 
 int CQelvaneDlg::RunTask(int task) {
+    // The library serves one caller at a time: the result page's reading
+    // (it polls even while hidden) stops before a task starts and resumes
+    // when the page is shown again.
+    if (auto* result = qobject_cast<CResultDlg*>(Page(kPageResult))) {
+        result->StopPolling();
+    }
     return ::RunTask(task, app_, pause_);
 }
 

@@ -9,8 +9,8 @@
 #include "page_skins.h"
 #include "qelvane_app.h"
 #include "status_refresher.h"
-#include "wizard_host.h"
 #include "text_codec.h"
+#include "wizard_host.h"
 
 #include <array>
 #include <utility>
