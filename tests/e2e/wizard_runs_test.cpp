@@ -3,6 +3,7 @@
 // over the wire, every page, box and progress window is the real one.
 #include "wizard_run.h"
 
+#include "message_box.h"
 #include "page_flow.h"
 #include "wizard_page.h"
 #include "tour_scenarios.h"
@@ -344,7 +345,20 @@ TEST(WizardRun, ChineseOffersNoTunnelsAndSpeaksChinese) {
     WizardRun run(kChinese, ShortPause);
     ASSERT_TRUE(run.Start(run.RouterOptions('3')));
     WizardTour& tour = run.tour();
-    AddToTypePage(tour);
+    for (int page = kPageWelcome; page <= kPageSetup4; ++page) {
+        tour.ExpectPage(page);
+        tour.ClickNext();
+    }
+    tour.Add(QStringLiteral("the box's OK in Chinese"), [&run] {
+        auto* box = qobject_cast<CDlgMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return false;
+        }
+        EXPECT_EQ(box->Item<QAbstractButton>(kOk)->text(), run.app().languageTable.Lookup(QStringLiteral("OK")));
+        return true;
+    });
+    tour.AnswerMessageBox(kOk);
+    tour.ExpectPage(kPageWanType);
     tour.Add(QStringLiteral("no PPTP or L2TP"), [&run] {
         CWizardPage* page = run.window().Page(kPageWanType);
         EXPECT_TRUE(page->GetDlgItem(kIdPptp)->isHidden());

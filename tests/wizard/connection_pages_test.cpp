@@ -7,6 +7,7 @@
 #include "ip_address_ctrl.h"
 #include "language_keys.h"
 #include "modal_watch.h"
+#include "page_test_helpers.h"
 #include "page_flow.h"
 #include "pppoe_page.h"
 #include "setup_tasks.h"
@@ -29,40 +30,7 @@
 
 namespace {
 
-constexpr int kBoxTitle = 1211;
-constexpr int kBoxMessage = 1212;
-
-struct ShownBox {
-    int count = 0;
-    QString title;
-    QString message;
-};
-
-// Answers the next message box with Enter and remembers what it said.
-void AnswerNextBox(ShownBox& shown) {
-    WhenModalShows([&shown](QWidget* modal) {
-        auto* box = static_cast<CDialogBase*>(modal);
-        ++shown.count;
-        shown.title = box->Item<CHwStatic>(kBoxTitle)->text();
-        shown.message = box->Item<CHwStatic>(kBoxMessage)->text();
-        QTest::keyClick(modal, Qt::Key_Return);
-    });
-}
-
-QString Text(TestHost& host, QStringView key) {
-    return host.App().languageTable.Lookup(key.toString());
-}
-
-template <typename Page>
-std::unique_ptr<Page> OpenPage(TestHost& host) {
-    WidgetTestApp();
-    auto page = std::make_unique<Page>(host);
-    EXPECT_TRUE(page->Create());
-    page->show();
-    page->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(page.get()));
-    return page;
-}
+using namespace page_test;
 
 QString LabelText(const CDialogBase& page, int id) {
     return page.Item<CHwStatic>(id)->text();
@@ -84,12 +52,6 @@ std::vector<int> TabStops(CDialogBase& page, int first, int presses) {
         }
     }
     return ids;
-}
-
-void TypeInto(CDialogBase& page, int id, const QString& text) {
-    auto* edit = page.Item<QLineEdit>(id);
-    edit->clear();
-    QTest::keyClicks(edit, text);
 }
 
 }  // namespace

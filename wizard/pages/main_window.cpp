@@ -86,12 +86,16 @@ QString LogoPath(CQelvaneApp& app) {
 CQelvaneDlg::CQelvaneDlg(CQelvaneApp& app, QWidget* parent)
     : CPolygonDialog(kMainWindowTemplateId, parent), app_(app) {
     RegisterDialogTemplate(kMainWindowTemplate);
+    // Boxes shown on their own (the message box) translate their captions
+    // with the wizard's language while it runs.
+    SetProgramLanguageTable(&app.languageTable);
     icon_ = QIcon(LogoPath(app));
     SetBackground(FormatString(u"%sSkin\\dlgMainUI.bmp", app.ProgramDir()), kSkinKeyColour);
 }
 
 CQelvaneDlg::~CQelvaneDlg() {
     DestroyPages();
+    SetProgramLanguageTable(nullptr);
 }
 
 bool CQelvaneDlg::OnInitDialog() {
@@ -346,9 +350,6 @@ void CQelvaneDlg::ShowAbout() {
 }
 
 int RunMainWindow(CQelvaneApp& app) {
-    SetProgramLanguageTable(&app.languageTable);
     CQelvaneDlg window(app);
-    const int result = window.DoModal();
-    SetProgramLanguageTable(nullptr);
-    return result;
+    return window.DoModal();
 }
