@@ -1,5 +1,7 @@
 #include "driver_options.h"
 
+#include "wan_types.h"
+
 #include <QCommandLineParser>
 
 #include <array>
@@ -13,8 +15,9 @@ struct NamedValue {
     int value;
 };
 
-constexpr std::array kWanTypes{NamedValue{"static", 1}, NamedValue{"dynamic", 2}, NamedValue{"pppoe", 3},
-                               NamedValue{"pptp", 4}, NamedValue{"l2tp", 5}};
+constexpr std::array kWanTypes{NamedValue{"static", kWanStaticIp}, NamedValue{"dynamic", kWanDynamicIp},
+                               NamedValue{"pppoe", kWanPppoe}, NamedValue{"pptp", kWanPptp},
+                               NamedValue{"l2tp", kWanL2tp}};
 constexpr std::array kSecurityModes{NamedValue{"none", kSecurityDisabled}, NamedValue{"wep", kSecurityWep},
                                     NamedValue{"wpa", kSecurityWpa}, NamedValue{"wpa2", kSecurityWpa2}};
 constexpr std::array kAddressModes{NamedValue{"static", kAddressModeStatic},
@@ -123,18 +126,18 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
 WarningKey ApplyConnectionSettings(const DriverOptions& options, int wanType, SettingsRecords& records) {
     const std::string& lanAddress = records.routerInfo.address;
     switch (wanType) {
-        case 1: {
+        case kWanStaticIp: {
             const StaticIpPageValues page{Address(options.ip), Address(options.mask),
                                           Address(options.gateway), Address(options.dns1),
                                           Address(options.dns2)};
             return CheckStaticIpPage(page, lanAddress, records.staticIpParams);
         }
-        case 3: {
+        case kWanPppoe: {
             PppoePageValues page{options.account, options.accountPassword};
             return CheckPppoePage(page, records.pppoeParams);
         }
-        case 4:
-        case 5: {
+        case kWanPptp:
+        case kWanL2tp: {
             TunnelPageValues page{Address(options.server),   options.account,     options.accountPassword,
                                   options.tunnelAddressMode, Address(options.ip), Address(options.mask),
                                   Address(options.gateway)};

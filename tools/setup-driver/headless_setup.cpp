@@ -11,6 +11,7 @@
 #include "setup_tasks.h"
 #include "setup_worker.h"
 #include "text_codec.h"
+#include "wan_types.h"
 
 namespace {
 
@@ -83,10 +84,11 @@ int HeadlessSetup::ChooseWanType(int detectResult) {
     } else {
         Print(QStringLiteral("  %1").arg(Text(lang::kAutoDetectionFailure)));
     }
-    if (options_.wanType != 0) {
+    if (options_.wanType != kWanNone) {
         return options_.wanType;
     }
-    return detectResult >= 1 && detectResult <= 3 ? detectResult : 0;
+    // The detection's digits 1-3 are the wizard's own type numbers.
+    return detectResult >= kWanStaticIp && detectResult <= kWanPppoe ? detectResult : kWanNone;
 }
 
 bool HeadlessSetup::ApplySettings(int wanType) {
@@ -148,14 +150,14 @@ int HeadlessSetup::Run() {
                    ToWide(app_.macInfo.defaultMac)));
 
     const int wanType = ChooseWanType(RunTask(TASK_AUTO));
-    if (wanType == 0) {
+    if (wanType == kWanNone) {
         Print(QStringLiteral("No WAN type: give one with --type."));
         return 1;
     }
     if (!ApplySettings(wanType)) {
         return 1;
     }
-    if (wanType == 3) {
+    if (wanType == kWanPppoe) {
         const bool accepted = RunTask(TASK_CHECK) == 1;
         Print(QStringLiteral("  %1").arg(
             Text(accepted ? lang::kCheckAccountsCorrect : lang::kCheckAccountsInaccuracy)));

@@ -1,5 +1,7 @@
 #include "setup_tasks.h"
 
+#include "wan_types.h"
+
 #include <string>
 
 namespace {
@@ -81,14 +83,14 @@ void HandOverWanTypeRecord(ScriptContext& script) {
     CDLLObject& object = script.object();
     const SettingsRecords& records = script.records();
     switch (records.routerInfo.wanType) {
-        case 1:
+        case kWanStaticIp:
             object.SetStaticIpParams(records.staticIpParams);
             break;
-        case 3:
+        case kWanPppoe:
             object.SetPppoeParams(records.pppoeParams);
             break;
-        case 4:
-        case 5:
+        case kWanPptp:
+        case kWanL2tp:
             object.SetTunnelParams(records.tunnelParams);
             break;
         default:  // dynamic IP needs no record

@@ -3,15 +3,7 @@
 // window and the headless set-up.
 #pragma once
 
-// RouterInfo.wanType values.
-enum WanType : int {
-    kWanNone = 0,
-    kWanStaticIp = 1,
-    kWanDynamicIp = 2,
-    kWanPppoe = 3,
-    kWanPptp = 4,
-    kWanL2tp = 5,
-};
+#include "wan_types.h"
 
 // The wizard's pages, in the order the main window creates them.
 enum PageId : int {
