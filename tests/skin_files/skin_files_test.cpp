@@ -37,7 +37,7 @@ const Picture kPictures[] = {
     {"cn/link_error.bmp", 507, 159, 1, Cut::Outline, {210, 122, 91, 35}},
     {"Background1.bmp", 651, 345, 1, Cut::None, {316, 0, 335, 345}},
     {"Background2.bmp", 651, 345, 1, Cut::None, {2, 0, 649, 74}},
-    {"Background3.bmp", 651, 345, 1, Cut::None, {2, 0, 649, 74}},
+    {"Background3.bmp", 651, 345, 1, Cut::None, {2, 0, 649, 64}},
     {"en/Setup1.bmp", 651, 345, 1, Cut::None, {2, 0, 649, 74}},
     {"en/Setup2.bmp", 651, 345, 1, Cut::None, {2, 0, 649, 74}},
     {"en/Setup3.bmp", 651, 345, 1, Cut::None, {2, 0, 649, 74}},

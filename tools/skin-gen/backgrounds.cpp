@@ -49,7 +49,8 @@ QImage StepPage(bool result) {
     QImage image = Canvas(kPageSize, colour::kPanel);
     QPainter p(&image);
     PrepareSmooth(p);
-    PaintStepPage(p, kPageSize);
+    // The result page's rows start right under its one-line title.
+    PaintStepPage(p, kPageSize, result ? kResultRuleY : kStepRuleY);
     if (result) {
         // A large faint tick in the lower right corner.
         p.setOpacity(0.13);
@@ -60,7 +61,7 @@ QImage StepPage(bool result) {
 
 }  // namespace
 
-void PaintStepPage(QPainter& p, QSize size) {
+void PaintStepPage(QPainter& p, QSize size, int ruleY) {
     p.fillRect(QRect(QPoint(0, 0), size), VerticalGradient(0, size.height(), Qt::white, colour::kPanel));
     p.setPen(Qt::NoPen);
     p.setBrush(colour::kAccentPale);
@@ -69,8 +70,7 @@ void PaintStepPage(QPainter& p, QSize size) {
     line.setColorAt(0, colour::kAccent);
     line.setColorAt(0.6, colour::kAccentPale);
     line.setColorAt(1, QColor(0xDC, 0xE8, 0xF6, 0));
-    // Below the notes some pages put under their title (they end at 78).
-    p.fillRect(QRectF(66, 82, size.width() - 86, 2), line);
+    p.fillRect(QRectF(66, ruleY, size.width() - 86, 2), line);
     PaintPageLeftEdge(p, size);
 }
 

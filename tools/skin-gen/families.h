@@ -19,7 +19,11 @@ void DrawProgressFrames(SkinOutput& out);
 
 // The face every step page shares: a pale panel, a soft box where the widget
 // draws the step number and a line under the title.
-void PaintStepPage(QPainter& p, QSize size);
+// Where a page's title rule runs: below the notes some pages put under their
+// title (they end at 78), or, on the result page, above its first row (78).
+inline constexpr int kStepRuleY = 82;
+inline constexpr int kResultRuleY = 66;
+void PaintStepPage(QPainter& p, QSize size, int ruleY = kStepRuleY);
 // The main window's outline along a page's left edge.
 void PaintPageLeftEdge(QPainter& p, QSize size);
 
