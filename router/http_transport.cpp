@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <thread>
 
 namespace {
 
@@ -14,6 +13,9 @@ constexpr std::size_t kReceiveBlock = 4096;
 
 // Each block is kept only up to its first zero byte, as the router's
 // original client did; the completeness check still sees the raw bytes.
+// A reply ends at its framed end only when the router keeps the connection
+// open; one that closes is read until the close, so bytes sent past an
+// understated Content-Length are not lost.
 std::string ReadReply(SocketHandle socket, const TransportLimits& limits) {
     std::string reply;
     ReplyCompleteness completeness(limits.replyCap);
@@ -33,16 +35,13 @@ std::string ReadReply(SocketHandle socket, const TransportLimits& limits) {
         received += usable;
         reply.append(buffer.data(), strnlen(buffer.data(), usable));
         if (received >= limits.replyCap) break;
-        if (completeness.Feed(std::string_view(buffer.data(), usable))) break;
+        if (completeness.Feed(std::string_view(buffer.data(), usable)) && completeness.KeepsConnectionOpen())
+            break;
     }
     return reply;
 }
 
 }  // namespace
-
-void SleepFor(std::chrono::milliseconds duration) {
-    std::this_thread::sleep_for(duration);
-}
 
 SocketHandle ConnectToRouter(const std::string& address, int port, std::chrono::milliseconds timeout) {
     std::uint32_t peer = 0;

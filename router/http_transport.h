@@ -2,17 +2,12 @@
 // the request sent whole, the raw reply collected when the caller wants it.
 #pragma once
 
+#include "pause_function.h"
 #include "socket_platform.h"
 
 #include <chrono>
 #include <cstddef>
-#include <functional>
 #include <string>
-
-using PauseFunction = std::function<void(std::chrono::milliseconds)>;
-
-// Blocks the calling thread for `duration`.
-void SleepFor(std::chrono::milliseconds duration);
 
 // Times and sizes of an exchange. The defaults are the shipped values; tests
 // shorten them (and the pause) to exercise the bounds quickly.

@@ -13,7 +13,13 @@ std::string ExtractFirstCapture(const std::string& text, const std::string& patt
         std::string remaining = text;
         std::deque<std::string> captures;
         boost::regex_split(std::back_inserter(captures), remaining, expression);
-        return captures.empty() ? std::string() : captures.front();
+        if (captures.empty()) return {};
+        // A bounded group may run past the value's closing quote to a later
+        // one (an empty value then takes in the next script line): the value
+        // ends at its first double quote.
+        std::string& value = captures.front();
+        if (const auto quote = value.find('"'); quote != std::string::npos) value.resize(quote);
+        return std::move(value);
     } catch (const std::exception&) {
         // A bad pattern or a match too complex for Boost reads as "not found".
         return {};

@@ -19,8 +19,9 @@ inline constexpr const char* kWanMacPattern = R"re([\w\W]*wan_mac="([\w\W]{17})"
 inline constexpr const char* kConnectionTypePattern = R"re([\w\W]*conTypeIdx="([\w\W]{0,3})";[\w\W]*)re";
 
 // The first capture group of the first match of `pattern` (Perl syntax,
-// case-insensitive) in `text`, as boost::regex_split yields it; empty when
-// there is no match or the pattern cannot be used.
+// case-insensitive) in `text`, as boost::regex_split yields it, cut at its
+// first double quote; empty when there is no match or the pattern cannot be
+// used.
 std::string ExtractFirstCapture(const std::string& text, const std::string& pattern);
 
 // "Static IP" ... "802.1x" for the router's index text "1" ... "6".

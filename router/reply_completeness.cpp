@@ -42,6 +42,7 @@ struct ReplyCompleteness::State {
     std::optional<ResponseParser> parser;
     std::string unparsed;
     Phase phase = Phase::Parsing;
+    bool keepsConnectionOpen = false;
 
     void StartResponse() {
         parser.emplace();
@@ -62,10 +63,12 @@ struct ReplyCompleteness::State {
             } else if (parser->is_done()) {
                 const unsigned status = parser->get().result_int();
                 // An interim 1xx answer is followed by the real one.
-                if (status / 100 == 1 && status != 101)
+                if (status / 100 == 1 && status != 101) {
                     StartResponse();
-                else
+                } else {
                     phase = Phase::Complete;
+                    keepsConnectionOpen = parser->keep_alive();
+                }
             } else if (used == 0) {
                 return;
             }
@@ -86,4 +89,8 @@ bool ReplyCompleteness::Feed(std::string_view bytes) {
         state_->Parse();
     }
     return state_->phase == Phase::Complete;
+}
+
+bool ReplyCompleteness::KeepsConnectionOpen() const {
+    return state_->phase == Phase::Complete && state_->keepsConnectionOpen;
 }

@@ -18,6 +18,12 @@ public:
     // Feeds the next received bytes, raw; true once a complete final response has arrived.
     bool Feed(std::string_view bytes);
 
+    // Once complete: whether the response leaves the connection open
+    // (HTTP/1.1 without "Connection: close", or HTTP/1.0 with keep-alive).
+    // Only then is its framed end the end of what the router sends; a router
+    // that closes may send more than it announced.
+    bool KeepsConnectionOpen() const;
+
 private:
     struct State;
     std::unique_ptr<State> state_;

@@ -1,5 +1,6 @@
 // The reading operations: login check, link check, MAC and WAN status reads.
 #include "browser_proxy.h"
+#include "login_reply.h"
 #include "page_values.h"
 #include "router_paths.h"
 #include "tarnwick_object.h"
@@ -8,7 +9,7 @@ int CTarnwickObject::CheckLogin(std::string address, int port, std::string user,
     DisableBrowserProxy();
     std::string reply;
     if (!Fetch(address, port, user, password, kMainPage, reply)) return -1;
-    return reply.find(kUnauthorizedStatusLine) != std::string::npos ? 0 : 1;
+    return ReplyRefusesLogin(reply) ? 0 : 1;
 }
 
 int CTarnwickObject::CheckWanLink(std::string address, int port, std::string user, std::string password) {

@@ -79,7 +79,7 @@ void BM_WholeRunPeakMemory(benchmark::State& state) {
         }
         {
             CQelvaneDlg window(app);
-            window.SetPauseFunction([](int milliseconds) { SleepMilliseconds(milliseconds / 50); });
+            window.SetPauseFunction([](std::chrono::milliseconds length) { SleepFor(length / 50); });
             WizardTour tour(window);
             AddPppoeTour(tour, {QStringLiteral("bench-user"), QStringLiteral("bench-pass"),
                                 QStringLiteral("BenchKey2024"), false});

@@ -12,8 +12,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-void ShortPause(int milliseconds) {
-    SleepMilliseconds(milliseconds / 50);
+void ShortPause(std::chrono::milliseconds length) {
+    SleepFor(length / 50);
 }
 
 class SetupScriptsE2eTest : public RealRouterTest {

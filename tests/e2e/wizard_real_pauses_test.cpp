@@ -14,7 +14,7 @@ constexpr int kEnglish = 1033;
 }  // namespace
 
 TEST(WizardRunRealPauses, PppoeWithTheProgramsOwnPauses) {
-    WizardRun run(kEnglish, SleepMilliseconds);
+    WizardRun run(kEnglish, SleepFor);
     ASSERT_TRUE(run.Start(run.RouterOptions('3')));
     run.tour().SetStepTimeout(120000);
     AddPppoeTour(run.tour(), {QString::fromLatin1(kIspUser), QString::fromLatin1(kIspPassword),

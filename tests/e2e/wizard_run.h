@@ -56,6 +56,8 @@ public:
         app_.controlObject = router_.get();
         window_ = std::make_unique<CQelvaneDlg>(app_);
         window_->SetPauseFunction(pause_);
+        // The link task's adapter reset must never touch this machine's adapters.
+        window_->SetCommandRunner([](const std::string&) { return std::string(); });
         tour_ = std::make_unique<WizardTour>(*window_);
         tour_->SetStepTimeout(30000);
         if (qEnvironmentVariableIsSet("QELVANE_TOUR_LOG")) {

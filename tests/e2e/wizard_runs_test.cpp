@@ -36,8 +36,8 @@ constexpr int kIdPassword = 1041;
 constexpr int kIdCheckAccounts = 1146;
 constexpr int kIdTunnelTitle = 1170;
 
-void ShortPause(int milliseconds) {
-    SleepMilliseconds(milliseconds / 50);
+void ShortPause(std::chrono::milliseconds length) {
+    SleepFor(length / 50);
 }
 
 // Welcome to the type page, with the link task's "Connect OK".

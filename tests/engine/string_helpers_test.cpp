@@ -6,6 +6,7 @@
 
 #include "program_dir_fixture.h"
 
+#include <climits>
 #include <cstdint>
 
 namespace {
@@ -33,6 +34,20 @@ TEST(FormatString, CutsTheResultAt1022Characters) {
     EXPECT_EQ(result.size(), kFormatLimitChars);
     EXPECT_TRUE(result.startsWith(u"abx"));
     EXPECT_EQ(FormatString(u"%sz", QString(1021, u'y')).back(), u'z');
+}
+
+// Widths and precisions taken from the arguments may be anything an int
+// holds: the extremes must neither overflow nor allocate their size, and the
+// visible result is what an unbounded count would give, cut at the limit.
+TEST(FormatString, ExtremeStarCountsAreBounded) {
+    const QString spaces = QString(kFormatLimitChars, u' ');
+    EXPECT_EQ(FormatString(u"%*d", INT_MIN, 5), u'5' + spaces.left(kFormatLimitChars - 1));
+    EXPECT_EQ(FormatString(u"%*d|", INT_MAX, 5), spaces);
+    EXPECT_EQ(FormatString(u"%-*s|", INT_MAX, u"ab"), "ab" + spaces.left(kFormatLimitChars - 2));
+    EXPECT_EQ(FormatString(u"%.*d", INT_MAX, 5), QString(kFormatLimitChars, u'0'));
+    EXPECT_EQ(FormatString(u"%.*s|%d", INT_MAX, u"ab", 7), "ab|7");
+    EXPECT_EQ(FormatString(u"%*.*x", INT_MIN, INT_MIN, 255), "ff" + spaces.left(kFormatLimitChars - 2));
+    EXPECT_EQ(FormatString(u"[%*d]", -3, 5), "[5  ]");  // ordinary negative widths still left-align
 }
 
 TEST(SplitQuoted, SplitsAtSeparatorsOutsideQuotes) {

@@ -4,6 +4,7 @@
 #include "router_sim_fixture.h"
 #include "router_test_support.h"
 #include "scripted_peer.h"
+#include "tarnwick_object.h"
 
 #include <gtest/gtest.h>
 
@@ -179,6 +180,43 @@ TEST(HttpExchangeBounds, InterimAnswerDoesNotEndTheExchange) {
     const Exchange exchange = Fetch(peer.port(), TransportLimits{});
     EXPECT_EQ(exchange.result, 1);
     EXPECT_EQ(exchange.reply, reply);
+}
+
+// A router that says it closes the connection may send more than its
+// Content-Length announced; all of it counts, up to the close.
+TEST(HttpExchangeBounds, ReplyThatClosesIsReadUntilTheRouterCloses) {
+    const std::string lateValue = "<script>var cableDSL=\"2\";</script>\n";
+    for (const std::string head : {"HTTP/1.0 200 OK\r\n", "HTTP/1.1 200 OK\r\nConnection: close\r\n",
+                                   "HTTP/1.1 200 OK\r\nconnection: Close\r\n"}) {
+        SCOPED_TRACE(head);
+        ScriptedPeer peer(
+            ScriptedPeer::Replying({ScriptedPeer::Chunk{head + "Content-Length: 6\r\n\r\n<html>"},
+                                    ScriptedPeer::Chunk{"\n" + lateValue, 50ms}}));
+        ASSERT_TRUE(peer.ok());
+        FastLimits fast;
+        fast.limits.receiveTimeout = 5s;
+        const Exchange exchange = Fetch(peer.port(), fast.limits, "/system_status.asp");
+        EXPECT_EQ(exchange.result, 1);
+        EXPECT_TRUE(exchange.reply.ends_with(lateValue)) << exchange.reply;
+        EXPECT_LT(exchange.seconds, 2.5);  // the close ends it, not the silence
+        CTarnwickObject object;
+        object.transportLimits = fast.limits;
+        EXPECT_EQ(object.CheckWanLink("127.0.0.1", peer.port(), "admin", "kvmzt"), 1);
+    }
+}
+
+// HTTP/1.0 with keep-alive keeps the connection like HTTP/1.1 does: the
+// framed end is the end.
+TEST(HttpExchangeBounds, Http10KeepAliveReplyEndsAtItsContentLength) {
+    const std::string reply = "HTTP/1.0 200 OK\r\nConnection: Keep-Alive\r\nContent-Length: 2\r\n\r\nok";
+    ScriptedPeer peer(ScriptedPeer::Replying({ScriptedPeer::Chunk{reply}}, true));
+    ASSERT_TRUE(peer.ok());
+    TransportLimits limits;
+    limits.receiveTimeout = 20s;
+    const Exchange exchange = Fetch(peer.port(), limits);
+    EXPECT_EQ(exchange.result, 1);
+    EXPECT_EQ(exchange.reply, reply);
+    EXPECT_LT(exchange.seconds, 10.0);
 }
 
 TEST(HttpExchangeBounds, HugePageIsCappedAndStillASuccess) {

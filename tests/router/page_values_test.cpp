@@ -31,8 +31,9 @@ INSTANTIATE_TEST_SUITE_P(
         // 16 characters do not fit {0,15}: the earlier fitting value is taken.
         CaptureCase{"TooLongValueSkipped", kWanIpPattern,
                     "wanIP = \"10.0.0.1\";\nwanIP = \"0123456789abcdef\";\n", "10.0.0.1"},
-        // The bounded group runs on to the last quote-semicolon within reach.
-        CaptureCase{"GroupReachesLaterQuoteSemicolon", kGatewayPattern, "gateWay=\"a\";b\";\n", "a\";b"},
+        // The bounded group may reach a later quote-semicolon; the value still
+        // ends at its own closing quote.
+        CaptureCase{"ValueEndsAtItsFirstQuote", kGatewayPattern, "gateWay=\"a\";b\";\n", "a"},
         CaptureCase{"NoBlankAroundEquals", kSubnetMaskPattern,
                     "subMask = \"255.0.0.0\";subMask=\"255.255.0.0\";x", "255.255.0.0"},
         CaptureCase{"UpperCaseKey", kCloneMacPattern, "CLN_MAC = \"00:00:5E:00:53:C1\";",
@@ -47,6 +48,52 @@ INSTANTIATE_TEST_SUITE_P(
         CaptureCase{"CableDslAtTheVeryEnd", kCableDslPattern, "cableDSL=\"2\"", ""},
         CaptureCase{"ValueSpansLineEnds", kConnectionTypePattern, "conTypeIdx=\"\n3\";", "\n3"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every key the library reads, as the router writes it ("var key="value";"
+// lines in page order), with the key's value empty, as long as its pattern
+// allows, or missing; the neighbours empty (a link that is down) or full.
+// An empty value must not run on into the next line's text.
+TEST(FirstCapture, EveryStatusKeyEmptyFullOrAbsent) {
+    struct Key {
+        const char* name;
+        const char* equals;
+        const char* pattern;
+        std::string full;
+    };
+    const Key keys[] = {
+        {"cableDSL", "=", kCableDslPattern, "123"},
+        {"conTypeIdx", "=", kConnectionTypePattern, "123"},
+        {"wanIP", " = ", kWanIpPattern, "255.255.255.255"},
+        {"subMask", "=", kSubnetMaskPattern, "255.255.255.255"},
+        {"gateWay", "=", kGatewayPattern, "255.255.255.255"},
+        {"dns1", "=", nullptr, "255.255.255.255"},
+        {"dns2", "=", nullptr, "255.255.255.255"},
+        {"wan_mac", "=", kWanMacPattern, "00:00:5E:00:53:2A"},
+        {"lanAddr", "=", nullptr, "127.0.0.1"},
+        {"fac_MAC", " = ", kFactoryMacPattern, "00:00:5E:00:53:2A"},
+        {"def_MAC", " = ", kDefaultMacPattern, "00:00:5E:00:53:2B"},
+        {"cln_MAC", " = ", kCloneMacPattern, "00:00:5E:00:53:C1"},
+    };
+    enum class Value { Empty, Full, Absent };
+    for (const Key& tested : keys) {
+        if (tested.pattern == nullptr) continue;
+        for (const bool fullNeighbours : {false, true}) {
+            for (const Value value : {Value::Empty, Value::Full, Value::Absent}) {
+                std::string page = kHeaders + "<script type=\"text/javascript\">\n";
+                for (const Key& key : keys) {
+                    const bool isTested = &key == &tested;
+                    if (isTested && value == Value::Absent) continue;
+                    const bool full = isTested ? value == Value::Full : fullNeighbours;
+                    page +=
+                        std::string("var ") + key.name + key.equals + "\"" + (full ? key.full : "") + "\";\n";
+                }
+                page += "</script>\n";
+                SCOPED_TRACE(page);
+                EXPECT_EQ(ExtractFirstCapture(page, tested.pattern), value == Value::Full ? tested.full : "");
+            }
+        }
+    }
+}
 
 TEST(FirstCapture, UnusablePatternReadsAsNotFound) {
     EXPECT_EQ(ExtractFirstCapture("abc", "(unclosed"), "");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -51,6 +52,26 @@ INSTANTIATE_TEST_SUITE_P(
         FramingCase{"Garbage", "\x01\x02 not http at all\r\n\r\n", false},
         FramingCase{"BodyOverLimit", "HTTP/1.1 200 OK\r\nContent-Length: 99999999\r\n\r\nx", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Only a router that keeps the connection open has said all at the framed end.
+TEST(ReplyFraming, KeepsConnectionOpenOnlyWhenTheReplySaysSo) {
+    const std::pair<std::string, bool> cases[] = {
+        {"HTTP/1.1 200 OK\r\n", true},
+        {"HTTP/1.1 200 OK\r\nConnection: keep-alive\r\n", true},
+        {"HTTP/1.1 200 OK\r\nConnection: close\r\n", false},
+        {"HTTP/1.1 200 OK\r\nCONNECTION: Close\r\n", false},
+        {"HTTP/1.1 401 Unauthorized\r\nConnection: keep-alive, close\r\n", false},
+        {"HTTP/1.0 200 OK\r\n", false},
+        {"HTTP/1.0 401 Unauthorized\r\n", false},
+        {"HTTP/1.0 200 OK\r\nConnection: Keep-Alive\r\n", true},
+    };
+    for (const auto& [head, keepsOpen] : cases) {
+        ReplyCompleteness completeness(1024);
+        EXPECT_FALSE(completeness.KeepsConnectionOpen()) << head;  // nothing known yet
+        ASSERT_TRUE(completeness.Feed(head + "Content-Length: 2\r\n\r\nok")) << head;
+        EXPECT_EQ(completeness.KeepsConnectionOpen(), keepsOpen) << head;
+    }
+}
 
 TEST(ReplyFraming, StaysCompleteWhateverFollows) {
     ReplyCompleteness completeness(1024);

@@ -108,6 +108,24 @@ TEST_F(RouterOperations, ReadWanStatusReflectsTheAppliedStaticSettings) {
     EXPECT_EQ(object_.wanStatus.extraText, "wizard's own");
 }
 
+// A refused ISP account leaves the link down and the status page's address
+// values empty: each must read as empty, not as the script text after it.
+TEST_F(RouterOperations, ReadWanStatusOfARefusedIspAccountGivesEmptyAddresses) {
+    object_.SetRouterInfo({"127.0.0.1", "admin", "kvmzt", routersim::kWanPppoe, 0});
+    object_.SetPppoeParams({"isp-user", "not-the-isp-password", ""});
+    ASSERT_EQ(Call(&CTarnwickObject::ApplyWanSettings), 1);
+    ASSERT_EQ(Call(&CTarnwickObject::ConnectWan), 1);
+    ASSERT_FALSE(StateAfter(2).linkUp);
+
+    object_.wanStatus.wanGateway = "stale";
+    ASSERT_EQ(Call(&CTarnwickObject::ReadWanStatus), 1);
+    EXPECT_EQ(object_.wanStatus.connectionType, "PPPoE");
+    EXPECT_EQ(object_.wanStatus.wanIp, "");
+    EXPECT_EQ(object_.wanStatus.wanMask, "");
+    EXPECT_EQ(object_.wanStatus.wanGateway, "");
+    EXPECT_EQ(object_.wanStatus.wanMac, router_->state().wanMac);
+}
+
 TEST_F(RouterOperations, DetectWanModeReadsTheBareDigit) {
     EXPECT_EQ(Call(&CTarnwickObject::DetectWanMode), 3);
     EXPECT_EQ(Call(&CTarnwickObject::DetectWanMode, "wrong"), 0);  // an HTTP status line is no digit
@@ -237,8 +255,8 @@ protected:
     Http10Router() { router_->setFault(Fault::Http10Unauthorized); }
 };
 
-TEST_F(Http10Router, Http10RefusalIsNotRecognisedAndCountsAsAccepted) {
-    EXPECT_EQ(Call(&CTarnwickObject::CheckLogin), 1);
+TEST_F(Http10Router, Http10RefusalIsRecognised) {
+    EXPECT_EQ(Call(&CTarnwickObject::CheckLogin), 0);
 }
 
 class GarbageRouter : public RouterOperations {

@@ -144,28 +144,30 @@ TEST(SplitCommandLineTest, KeepsShellSyntaxInAnAdapterNameAsPlainText) {
 }
 
 TEST(RunConsoleCommandTest, CapturesBothStreamsInBlocksWithAPauseAfterEach) {
-    std::vector<int> pauses;
+    std::vector<std::chrono::milliseconds> pauses;
     const std::string output = RunConsoleCommand(
         "sh -c \"head -c 5000 /dev/zero | tr '\\000' o; head -c 5000 /dev/zero | tr '\\000' e >&2\"",
-        [&](int milliseconds) { pauses.push_back(milliseconds); });
+        [&](std::chrono::milliseconds length) { pauses.push_back(length); });
     ASSERT_EQ(output.size(), 10000u);
     EXPECT_EQ(output.find_first_not_of("oe"), std::string::npos);
     EXPECT_EQ(std::count(output.begin(), output.end(), 'e'), 5000);
     // At least three blocks of at most 4095 bytes, each followed by 200 ms.
     EXPECT_GE(pauses.size(), 3u);
-    EXPECT_THAT(pauses, ::testing::Each(200));
+    EXPECT_THAT(pauses, ::testing::Each(std::chrono::milliseconds(200)));
 }
 
 TEST(RunConsoleCommandTest, HandsArgumentsOverWithoutAShell) {
-    const std::string output =
-        RunConsoleCommand("printf \"%s|\" \"a; echo injected $(echo no) `echo no`\" 'b'", [](int) {});
+    const std::string output = RunConsoleCommand(
+        "printf \"%s|\" \"a; echo injected $(echo no) `echo no`\" 'b'", [](std::chrono::milliseconds) {});
     EXPECT_EQ(output, "a; echo injected $(echo no) `echo no`|'b'|");
 }
 
 TEST(RunConsoleCommandTest, GivesTheEmptyTextWhenTheProgramCannotStart) {
     int pauses = 0;
-    EXPECT_EQ(RunConsoleCommand("/nonexistent/ipconfig.exe /all", [&](int) { ++pauses; }), "");
-    EXPECT_EQ(RunConsoleCommand("", [&](int) { ++pauses; }), "");
+    EXPECT_EQ(
+        RunConsoleCommand("/nonexistent/ipconfig.exe /all", [&](std::chrono::milliseconds) { ++pauses; }),
+        "");
+    EXPECT_EQ(RunConsoleCommand("", [&](std::chrono::milliseconds) { ++pauses; }), "");
     EXPECT_EQ(pauses, 0);
 }
 

@@ -2,6 +2,7 @@
 // writes every call, and every pause of the script around it, into one log.
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <map>
 #include <mutex>
@@ -19,7 +20,8 @@ public:
     }
 
     PauseFunction Pauses() {
-        return [this](int milliseconds) { Record("pause " + std::to_string(milliseconds)); };
+        return
+            [this](std::chrono::milliseconds length) { Record("pause " + std::to_string(length.count())); };
     }
 
     void Record(const std::string& entry) {

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "http_transport.h"
 #include "recording_control_object.h"
 #include "setup_tasks.h"
 
@@ -52,8 +53,8 @@ TEST_F(SetupScriptTest, LinkRepeatsLoginWithoutReplyAndReadsTheMacAddresses) {
 
 TEST_F(SetupScriptTest, EveryRouterCallTakesTheLoginAfreshOnPort80) {
     // A pause that changes the password stands for a page writing the record.
-    auto pause = [this](int milliseconds) {
-        router.Record("pause " + std::to_string(milliseconds));
+    auto pause = [this](std::chrono::milliseconds length) {
+        router.Record("pause " + std::to_string(length.count()));
         records.routerInfo.password = "changed";
     };
     router.Script("CheckLogin", {0, 1});
@@ -174,6 +175,20 @@ TEST_F(SetupScriptTest, UnknownTaskCodesRunNothing) {
     }
     EXPECT_THAT(router.Log(), IsEmpty());
     EXPECT_THAT(commands, IsEmpty());
+}
+
+// The library's transport and the wizard's scripts speak of pauses alike:
+// one recorder serves both.
+TEST_F(SetupScriptTest, TransportAndScriptsShareOnePauseFunction) {
+    using namespace std::chrono_literals;
+    std::vector<std::chrono::milliseconds> lengths;
+    const PauseFunction record = [&](std::chrono::milliseconds length) { lengths.push_back(length); };
+    TransportLimits limits;
+    limits.pause = record;
+    limits.pause(limits.reconnectPause);
+    router.Script("DetectWanMode", {-1, 2});
+    RunSetupScript(TASK_AUTO, &router, records, record, adapters);
+    EXPECT_THAT(lengths, ElementsAre(100ms, 500ms, 1000ms));
 }
 
 TEST_F(SetupScriptTest, WithoutControlObjectEveryTaskEndsAtOnceWithMinusOne) {

@@ -76,9 +76,9 @@ TEST_F(SetupWorkerTest, UnknownTaskAndMissingControlObjectStillFinish) {
 
 TEST_F(SetupWorkerTest, DestroyingTheOwnerWhileTheScriptRunsWaitsForItAndDropsTheResult) {
     std::atomic<bool> scriptStarted = false;
-    auto slowPause = [&](int milliseconds) {
+    auto slowPause = [&](std::chrono::milliseconds length) {
         scriptStarted = true;
-        router.Record("pause " + std::to_string(milliseconds));
+        router.Record("pause " + std::to_string(length.count()));
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     };
     bool delivered = false;

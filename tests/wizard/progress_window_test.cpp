@@ -31,7 +31,7 @@ constexpr int kIdCancel = 2;
 class PauseGate {
 public:
     PauseFunction Pause() {
-        return [this](int) {
+        return [this](std::chrono::milliseconds) {
             std::unique_lock lock(mutex_);
             opened_.wait_for(lock, std::chrono::seconds(5), [this] { return open_; });
         };
@@ -56,7 +56,7 @@ public:
     using CProgressDlg::OnTimer;
 };
 
-void NoPause(int) {}
+void NoPause(std::chrono::milliseconds) {}
 
 // Ends a window that is still open after three seconds, failing the test,
 // rather than leaving the run hanging in its modal loop.

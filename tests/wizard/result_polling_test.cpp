@@ -98,8 +98,8 @@ protected:
         EXPECT_TRUE(page->Create());
         page->SetPollPeriod(pollPeriodMs);
         RecordingObject* calls = router.get();
-        page->SetReadPause([calls, pause](int milliseconds) {
-            calls->Note("pause " + std::to_string(milliseconds));
+        page->SetReadPause([calls, pause](std::chrono::milliseconds length) {
+            calls->Note("pause " + std::to_string(length.count()));
             std::this_thread::sleep_for(pause);
         });
         return page;

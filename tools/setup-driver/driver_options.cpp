@@ -1,9 +1,12 @@
 #include "driver_options.h"
 
+#include "driver_texts.h"
+#include "language_keys.h"
 #include "wan_types.h"
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -34,26 +37,136 @@ bool LookUpName(const std::array<NamedValue, N>& table, const QString& name, int
     return false;
 }
 
+template <std::size_t N>
+QString Choices(const std::array<NamedValue, N>& table) {
+    QStringList names;
+    for (const NamedValue& entry : table) names << QLatin1String(entry.name);
+    return names.join(QStringLiteral(", "));
+}
+
 AddressValue Address(const QString& text) {
     return text.isEmpty() ? 0 : ParseRouterLanAddress(text.toStdString());
 }
 
-void PrintError(const QString& text) {
-    std::fprintf(stderr, "setup-driver: %s\n", qPrintable(text));
+// Four dotted decimal numbers 0-255, as an address field takes them; the
+// shorter forms inet_aton also reads are typing mistakes here.
+std::optional<AddressValue> ParseDottedAddress(const QString& text) {
+    const QStringList parts = text.split(u'.');
+    if (parts.size() != 4) return std::nullopt;
+    AddressValue value = 0;
+    for (const QString& part : parts) {
+        bool ok = false;
+        const uint octet = part.toUInt(&ok, 10);
+        if (!ok || part.size() > 3 || octet > 255 || !part.front().isDigit()) return std::nullopt;
+        value = value << 8 | octet;
+    }
+    return value;
+}
+
+// Collects the problems of one run of checks, worded in the run's language.
+class ProblemList {
+public:
+    ProblemList(QStringList& problems, bool chinese) : problems_(problems), chinese_(chinese) {}
+
+    template <typename... Values>
+    void Add(DriverText text, const Values&... values) {
+        QString sentence = DriverString(text, chinese_);
+        ((sentence = sentence.arg(values)), ...);
+        problems_ << sentence;
+    }
+    bool Chinese() const { return chinese_; }
+
+private:
+    QStringList& problems_;
+    bool chinese_;
+};
+
+void CheckAddress(const QCommandLineParser& parser, const QCommandLineOption& option, bool isMask,
+                  ProblemList& problems) {
+    if (!parser.isSet(option)) return;
+    const QString name = "--" + option.names().front();
+    const QString value = parser.value(option);
+    const std::optional<AddressValue> address = ParseDottedAddress(value);
+    if (isMask) {
+        if (!address || !IsValidSubnetMask(*address)) problems.Add(DriverText::NotAMask, name, value);
+    } else if (!address || !IsValidIpAddress(*address)) {
+        problems.Add(DriverText::NotAnAddress, name, value);
+    }
+}
+
+// The options a WAN type cannot run without, as the wizard's page would ask
+// for them.
+QStringList MissingForType(const DriverOptions& options, const QCommandLineParser& parser) {
+    QStringList wanted;
+    switch (options.wanType) {
+        case kWanStaticIp:
+            wanted = {"ip", "mask", "gateway", "dns1"};
+            break;
+        case kWanPppoe:
+            wanted = {"account", "account-password"};
+            break;
+        case kWanPptp:
+        case kWanL2tp:
+            wanted = {"server", "account", "account-password"};
+            if (options.tunnelAddressMode == kAddressModeStatic)
+                wanted << "ip"
+                       << "mask"
+                       << "gateway";
+            break;
+        default:
+            break;
+    }
+    QStringList missing;
+    for (const QString& name : wanted) {
+        if (parser.value(name).isEmpty()) missing << "--" + name;
+    }
+    return missing;
+}
+
+void CheckWireless(const DriverOptions& options, const QCommandLineParser& parser, ProblemList& problems) {
+    if (!options.mac.isEmpty() && !IsValidMacAddress(options.mac)) {
+        problems.Add(DriverText::NotAMac, QStringLiteral("--mac"), options.mac);
+    }
+    if (parser.isSet(QStringLiteral("ssid")) && !IsValidSsid(options.ssid)) {
+        problems.Add(DriverText::NotAnSsid, QStringLiteral("--ssid"), options.ssid);
+    }
+    const bool keyGiven = parser.isSet(QStringLiteral("key"));
+    if (options.security == kSecurityDisabled) {
+        if (keyGiven) problems.Add(DriverText::KeyWithoutSecurity, options.key);
+        return;
+    }
+    const QString security = "--security " + parser.value(QStringLiteral("security"));
+    if (!keyGiven) {
+        problems.Add(DriverText::Needs, security, QStringLiteral("--key"));
+    } else if (options.security == kSecurityWep) {
+        if (!IsValidAsciiKey(options.key, true) && !IsValidHexKey(options.key)) {
+            problems.Add(DriverText::NotAWepKey, QStringLiteral("--key"), options.key);
+        }
+    } else if (!IsValidAsciiKey(options.key, false)) {
+        problems.Add(DriverText::NotAWpaKey, QStringLiteral("--key"), options.key);
+    }
 }
 
 }  // namespace
 
-ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& options) {
+ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& options, QStringList& problems) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Runs the wizard's set-up tasks without windows against the router named in setting.ini\n"
         "(which must be on 127.0.0.0/8), with the program's real pauses.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
+    const QCommandLineOption routerUser("router-user",
+                                        "Login name of the router's web administration "
+                                        "(default: setting.ini's User Name).",
+                                        "name");
+    const QCommandLineOption routerPassword(
+        "router-password", "Password of that login (default: setting.ini's Password).", "password");
     const QCommandLineOption type(
         "type", "WAN type: static, dynamic, pppoe, pptp or l2tp (default: detected).", "type");
     const QCommandLineOption account("account", "PPPoE, PPTP or L2TP account.", "name");
     const QCommandLineOption accountPassword("account-password", "Password of that account.", "password");
+    const QCommandLineOption saveAnyway(
+        "save-anyway", "Save the settings even when the provider refuses the PPPoE account.");
     const QCommandLineOption server("server", "PPTP or L2TP server address.", "address");
     const QCommandLineOption addressMode("address-mode", "Tunnel WAN address: static or dynamic (default).",
                                          "mode");
@@ -69,44 +182,66 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
     const QCommandLineOption bgOnly("bg-only", "Use the 802.11b/g mixed mode instead of b/g/n.");
     const QCommandLineOption security("security", "Wireless security: none (default), wep, wpa or wpa2.",
                                       "mode");
-    const QCommandLineOption key("key", "WEP key or WPA pass-phrase.", "key");
-    const QCommandLineOption chinese("chinese", "Show the stage texts of SimpChinese.ini.");
-    parser.addOptions({help, type, account, accountPassword, server, addressMode, ip, mask, gateway, dns1,
-                       dns2, mac, ssid, channel, bgOnly, security, key, chinese});
+    const QCommandLineOption key("key", "WEP key (ASCII or hexadecimal) or WPA pass-phrase.", "key");
+    const QCommandLineOption chinese("chinese", "Speak Simplified Chinese (SimpChinese.ini).");
+    const std::array allOptions{&help,       &routerUser, &routerPassword,
+                                &type,       &account,    &accountPassword,
+                                &saveAnyway, &server,     &addressMode,
+                                &ip,         &mask,       &gateway,
+                                &dns1,       &dns2,       &mac,
+                                &ssid,       &channel,    &bgOnly,
+                                &security,   &key,        &chinese};
+    for (const QCommandLineOption* option : allOptions) parser.addOption(*option);
 
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return ParseOutcome::Failed;
+    // The language decides how problems are worded, so it is known first.
+    options.chinese = arguments.contains(QStringLiteral("--chinese"));
+    ProblemList found(problems, options.chinese);
+    // QCommandLineParser words a missing last value its own way; it is
+    // reported here in the style of every other problem instead.
+    QStringList given = arguments;
+    if (given.size() > 1 && given.back().startsWith(QStringLiteral("--"))) {
+        const QString last = given.back().mid(2);
+        const auto takesValue = [&last](const QCommandLineOption* option) {
+            return option->names().contains(last) && !option->valueName().isEmpty();
+        };
+        if (std::any_of(allOptions.begin(), allOptions.end(), takesValue)) {
+            found.Add(DriverText::MissingValue, given.takeLast());
+        }
+    }
+    if (!parser.parse(given)) {
+        for (const QString& name : parser.unknownOptionNames()) {
+            found.Add(DriverText::UnknownOption, (name.size() == 1 ? "-" : "--") + name);
+        }
+        if (parser.unknownOptionNames().isEmpty()) problems << parser.errorText();
     }
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return ParseOutcome::ShowedHelp;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        PrintError("unexpected argument " + parser.positionalArguments().front());
-        return ParseOutcome::Failed;
+    for (const QString& argument : parser.positionalArguments()) {
+        found.Add(DriverText::UnexpectedArgument, argument);
     }
-    if (parser.isSet(type) && !LookUpName(kWanTypes, parser.value(type), options.wanType)) {
-        PrintError("unknown --type " + parser.value(type));
-        return ParseOutcome::Failed;
-    }
-    if (parser.isSet(security) && !LookUpName(kSecurityModes, parser.value(security), options.security)) {
-        PrintError("unknown --security " + parser.value(security));
-        return ParseOutcome::Failed;
-    }
-    if (parser.isSet(addressMode) &&
-        !LookUpName(kAddressModes, parser.value(addressMode), options.tunnelAddressMode)) {
-        PrintError("unknown --address-mode " + parser.value(addressMode));
-        return ParseOutcome::Failed;
-    }
+    const auto lookUp = [&](const QCommandLineOption& option, const auto& table, int& value) {
+        if (parser.isSet(option) && !LookUpName(table, parser.value(option), value)) {
+            found.Add(DriverText::NotOneOf, "--" + option.names().front(), parser.value(option),
+                      Choices(table));
+        }
+    };
+    lookUp(type, kWanTypes, options.wanType);
+    lookUp(security, kSecurityModes, options.security);
+    lookUp(addressMode, kAddressModes, options.tunnelAddressMode);
     if (parser.isSet(channel)) {
         bool ok = false;
         options.channel = parser.value(channel).toInt(&ok);
         if (!ok || options.channel < 0 || options.channel > 13) {
-            PrintError("--channel takes 0 to 13");
-            return ParseOutcome::Failed;
+            found.Add(DriverText::NotAChannel, QStringLiteral("--channel"), parser.value(channel));
         }
     }
+    for (const QCommandLineOption* option : {&server, &ip, &gateway, &dns1, &dns2}) {
+        CheckAddress(parser, *option, false, found);
+    }
+    CheckAddress(parser, mask, true, found);
+
     options.account = parser.value(account);
     options.accountPassword = parser.value(accountPassword);
     options.server = parser.value(server);
@@ -119,8 +254,15 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
     options.ssid = parser.value(ssid);
     options.wirelessModeIndex = parser.isSet(bgOnly) ? 0 : 1;
     options.key = parser.value(key);
-    options.chinese = parser.isSet(chinese);
-    return ParseOutcome::Run;
+    options.saveAnyway = parser.isSet(saveAnyway);
+    if (parser.isSet(routerUser)) options.routerUser = parser.value(routerUser);
+    if (parser.isSet(routerPassword)) options.routerPassword = parser.value(routerPassword);
+
+    if (const QStringList missing = MissingForType(options, parser); !missing.isEmpty()) {
+        found.Add(DriverText::Needs, "--type " + parser.value(type), missing.join(u' '));
+    }
+    CheckWireless(options, parser, found);
+    return problems.isEmpty() ? ParseOutcome::Run : ParseOutcome::Failed;
 }
 
 WarningKey ApplyConnectionSettings(const DriverOptions& options, int wanType, SettingsRecords& records) {
@@ -162,9 +304,32 @@ WarningKey ApplyLanSideSettings(const DriverOptions& options, const QString& def
     }
     SecurityPageValues securityPage;
     securityPage.modeIndex = options.security;
+    securityPage.wepKeyFormatIndex = IsValidHexKey(options.key) ? 1 : 0;  // the key's length tells
     securityPage.wepKey = options.key;
     securityPage.wpaCipherIndex = 1;  // AES: every WPA2 client speaks it
     securityPage.passphrase = options.key;
     securityPage.keyTime = QStringLiteral("3600");
     return CheckSecurityPage(securityPage, records.securityParams, records.wanStatus);
+}
+
+QString OptionForWarning(const QString& warningKey) {
+    static const std::array<std::pair<QStringView, const char*>, 13> kOptions{{
+        {lang::kMacAddressInvalid, "--mac"},
+        {lang::kAccountEmpty, "--account"},
+        {lang::kUserNameEmpty, "--account"},
+        {lang::kPasswordEmpty, "--account-password"},
+        {lang::kServerIpInvalid, "--server"},
+        {lang::kIpAddressInvalid, "--ip"},
+        {lang::kSameSegment, "--ip"},
+        {lang::kSubnetMaskInvalid, "--mask"},
+        {lang::kGatewayInvalid, "--gateway"},
+        {lang::kPrimaryDnsInvalid, "--dns1"},
+        {lang::kSsidInvalid, "--ssid"},
+        {lang::kWepKeyInvalid, "--key"},
+        {lang::kWpaKeyInvalid, "--key"},
+    }};
+    for (const auto& [key, option] : kOptions) {
+        if (warningKey == key) return QLatin1String(option);
+    }
+    return {};
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "settings_records.h"
 #include "validation.h"
 
@@ -27,12 +29,18 @@ struct DriverOptions {
     int security = kSecurityDisabled;
     QString key;
     bool chinese = false;
+    // The router's own login; without them setting.ini's.
+    std::optional<QString> routerUser;
+    std::optional<QString> routerPassword;
+    bool saveAnyway = false;  // save even when the provider refuses the account
 };
 
 enum class ParseOutcome { Run, ShowedHelp, Failed };
 
-// Prints help or the error itself (to stdout or stderr).
-ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& options);
+// Reads and checks every option before anything talks to the router. Help
+// goes to stdout; every problem found (not only the first) is appended to
+// `problems` as "--option: value is not …", in the run's language.
+ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& options, QStringList& problems);
 
 // The settings page of `wanType`: fills its record, or names the warning
 // key of the first rule the values break. Dynamic IP has no page.
@@ -41,3 +49,7 @@ WarningKey ApplyConnectionSettings(const DriverOptions& options, int wanType, Se
 // The MAC clone, wireless and security pages, in the wizard's order.
 WarningKey ApplyLanSideSettings(const DriverOptions& options, const QString& defaultSsid,
                                 SettingsRecords& records);
+
+// The option a page's warning asks to change ("--ip" for an invalid IP
+// address); empty for a rule no option controls.
+QString OptionForWarning(const QString& warningKey);

@@ -5,8 +5,11 @@
 #include <QObject>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
+#include "display_width.h"
 #include "language_keys.h"
 #include "setup_tasks.h"
 #include "setup_worker.h"
@@ -16,16 +19,11 @@
 namespace {
 
 // The result page polls this often until the router reports a WAN address.
-constexpr int kStatusPollIntervalMs = 2000;
+constexpr std::chrono::milliseconds kStatusPollInterval{2000};
 constexpr int kStatusPolls = 15;
 // The progress window animates at this period; the driver prints a dot every
 // second tick and the elapsed time every twentieth.
 constexpr int kProgressTickMs = 500;
-
-void Write(const QString& text) {
-    std::fputs(text.toUtf8().constData(), stdout);
-    std::fflush(stdout);
-}
 
 }  // namespace
 
@@ -35,28 +33,67 @@ bool IsLoopbackRouterAddress(const std::string& address) {
     return value != kUnparsable && (value >> 24) == 127;
 }
 
-HeadlessSetup::HeadlessSetup(CQelvaneApp& app, const DriverOptions& options) : app_(app), options_(options) {}
+HeadlessSetup::HeadlessSetup(CQelvaneApp& app, const DriverOptions& options, HeadlessEnvironment environment)
+    : app_(app), options_(options), environment_(std::move(environment)) {
+    if (!environment_.write) {
+        environment_.write = [](const QString& text) {
+            std::fputs(text.toUtf8().constData(), stdout);
+            std::fflush(stdout);
+        };
+    }
+}
 
 QString HeadlessSetup::Text(QStringView key) const {
-    return app_.languageTable.Lookup(key.toString());
+    return app_.languageTable.Lookup(key.toString()).simplified();
+}
+
+template <typename... Values>
+QString HeadlessSetup::Say(DriverText text, const Values&... values) const {
+    QString sentence = DriverString(text, options_.chinese);
+    ((sentence = sentence.arg(values)), ...);
+    return sentence;
+}
+
+void HeadlessSetup::Write(const QString& text) {
+    environment_.write(text);
 }
 
 void HeadlessSetup::Print(const QString& line) {
     Write(line + QLatin1Char('\n'));
 }
 
+QString HeadlessSetup::WanTypeName(int wanType) const {
+    switch (wanType) {
+        case kWanStaticIp:
+            return Text(lang::kStaticIp);
+        case kWanDynamicIp:
+            return Text(lang::kDynamicIp);
+        case kWanPppoe:
+            return Text(lang::kPppoe);
+        case kWanPptp:
+            return QStringLiteral("PPTP");
+        case kWanL2tp:
+            return QStringLiteral("L2TP");
+        default:
+            return QStringLiteral("?");
+    }
+}
+
 int HeadlessSetup::RunTask(int task) {
     const QStringView key = StageTextKey(task);
-    Write(QStringLiteral("%1 ").arg(key.isEmpty() ? QString() : Text(key).simplified()));
+    Write(QStringLiteral("%1 ").arg(key.isEmpty() ? QString() : Text(key)));
 
-    SetupWorker worker(task, app_.controlObject, app_);
+    SetupWorker worker(task, app_.controlObject, app_, environment_.pause);
+    if (environment_.commands) {
+        worker.SetCommandRunner(environment_.commands);
+    }
     QEventLoop loop;
     QTimer ticker;
     int ticks = 0;
-    QObject::connect(&ticker, &QTimer::timeout, [&ticks] {
+    QObject::connect(&ticker, &QTimer::timeout, [this, &ticks] {
         ++ticks;
         if (ticks % 20 == 0) {
-            Write(QStringLiteral("%1s").arg(ticks * kProgressTickMs / 1000));
+            Write(Say(DriverText::Seconds, ticks * kProgressTickMs / 1000));
         } else if (ticks % 2 == 0) {
             Write(QStringLiteral("."));
         }
@@ -69,13 +106,27 @@ int HeadlessSetup::RunTask(int task) {
     worker.Start();
     loop.exec();
     ticker.stop();
-    Print(QStringLiteral(" (%1 s, result %2)").arg(clock.elapsed() / 1000.0, 0, 'f', 1).arg(worker.Result()));
+    Print(QStringLiteral(" (%1)").arg(
+        Say(DriverText::Seconds, QString::number(clock.elapsed() / 1000.0, 'f', 1))));
     return worker.Result();
+}
+
+// The page of a type given on the command line is checked against the
+// router's LAN address before anything talks to the router.
+bool HeadlessSetup::PagesAcceptOptions(int wanType) {
+    SettingsRecords scratch = app_;
+    if (const WarningKey warning = ApplyConnectionSettings(options_, wanType, scratch)) {
+        const QString option = OptionForWarning(*warning);
+        Print(option.isEmpty() ? Text(*warning) : Say(DriverText::PageProblem, option, Text(*warning)));
+        return false;
+    }
+    return true;
 }
 
 int HeadlessSetup::ChooseWanType(int detectResult) {
     static constexpr QStringView kDetectedTypeNames[] = {lang::kStaticIp, lang::kDynamicIp, lang::kPppoe};
-    if (detectResult >= 1 && detectResult <= 3) {
+    findings_.typeDetected = detectResult >= 1 && detectResult <= 3;
+    if (findings_.typeDetected) {
         // The wizard's own success text puts three blanks before PPPoE.
         const QString separator = detectResult == 3 ? QStringLiteral("   ") : QStringLiteral(" ");
         Print(QStringLiteral("  %1: %2%3%4")
@@ -88,23 +139,22 @@ int HeadlessSetup::ChooseWanType(int detectResult) {
         return options_.wanType;
     }
     // The detection's digits 1-3 are the wizard's own type numbers.
-    return detectResult >= kWanStaticIp && detectResult <= kWanPppoe ? detectResult : kWanNone;
+    return findings_.typeDetected ? detectResult : kWanNone;
 }
 
 bool HeadlessSetup::ApplySettings(int wanType) {
     app_.routerInfo.wanType = wanType;
     WarningKey warning = ApplyConnectionSettings(options_, wanType, app_);
     if (!warning) {
-        const QString defaultSsid = Text(lang::kSsidValue).trimmed();
-        warning = ApplyLanSideSettings(options_, defaultSsid, app_);
+        warning = ApplyLanSideSettings(options_, Text(lang::kSsidValue), app_);
     }
     if (warning) {
-        Print(QStringLiteral("%1: %2").arg(Text(lang::kWarningTitle).trimmed(), Text(*warning)));
+        const QString option = OptionForWarning(*warning);
+        Print(option.isEmpty() ? Text(*warning) : Say(DriverText::PageProblem, option, Text(*warning)));
         return false;
     }
-    Print(QStringLiteral("  WAN type %1, SSID \"%2\", WAN MAC %3")
-              .arg(wanType)
-              .arg(ToWide(app_.wirelessParams.ssid), ToWide(app_.macInfo.applyMac)));
+    Print(QStringLiteral("  ") + Say(DriverText::ChosenSettings, WanTypeName(wanType),
+                                     ToWide(app_.wirelessParams.ssid), ToWide(app_.macInfo.applyMac)));
     return true;
 }
 
@@ -114,10 +164,11 @@ void HeadlessSetup::WaitForWanAddress() {
     const RouterInfo& login = app_.routerInfo;
     for (int poll = 0; poll < kStatusPolls && app_.wanStatus.wanIp.empty(); ++poll) {
         Write(QStringLiteral("."));
-        if (router.ReadWanStatus(login.address, kRouterPort, login.user, login.password) < 1) {
-            router.ReadWanStatus(login.address, kRouterPort, login.user, login.password);
+        if (router.ReadWanStatus(login.address, kRouterPort, login.user, login.password) >= 1 ||
+            router.ReadWanStatus(login.address, kRouterPort, login.user, login.password) >= 1) {
+            findings_.statusAnswered = true;
         }
-        SleepMilliseconds(kStatusPollIntervalMs);
+        environment_.pause(kStatusPollInterval);
         router.GetWanStatus(app_.wanStatus);
     }
     Print(QString());
@@ -125,56 +176,105 @@ void HeadlessSetup::WaitForWanAddress() {
 
 void HeadlessSetup::PrintWanStatus() {
     const WanStatus& status = app_.wanStatus;
-    const std::pair<const char16_t*, const std::string*> rows[] = {{u"link mode", &status.connectionType},
-                                                                   {u"IP Address", &status.wanIp},
-                                                                   {u"NetMask", &status.wanMask},
-                                                                   {u"gateway", &status.wanGateway},
-                                                                   {u"WAN Mac", &status.wanMac}};
+    const std::pair<QStringView, const std::string*> rows[] = {{u"link mode", &status.connectionType},
+                                                               {u"IP Address", &status.wanIp},
+                                                               {u"NetMask", &status.wanMask},
+                                                               {u"gateway", &status.wanGateway},
+                                                               {u"WAN Mac", &status.wanMac}};
+    int captionColumns = 0;
+    for (const auto& row : rows) {
+        captionColumns = std::max(captionColumns, DisplayWidth(Text(row.first) + QLatin1Char(':')));
+    }
     for (const auto& [caption, value] : rows) {
-        Print(QStringLiteral("  %1 %2")
-                  .arg(Text(QStringView(caption)).simplified() + QLatin1Char(':'), -16)
-                  .arg(ToWide(*value)));
+        const QString shown = value == &status.connectionType ? ConnectionTypeText(*value) : ToWide(*value);
+        Print(QStringLiteral("  %1 %2").arg(
+            PadToDisplayWidth(Text(caption) + QLatin1Char(':'), captionColumns), shown));
+    }
+}
+
+// The router names its connection types in English; the three the language
+// files carry are shown in the run's language.
+QString HeadlessSetup::ConnectionTypeText(const std::string& reported) const {
+    const QString name = ToWide(reported);
+    for (const QStringView key : {lang::kStaticIp, lang::kDynamicIp, lang::kPppoe}) {
+        if (name == key) return Text(key);
+    }
+    return name;
+}
+
+void HeadlessSetup::PrintNoAddressCauses(int wanType) {
+    Print(Say(DriverText::NoWanAddress));
+    QStringList causes;
+    if (findings_.accountRefused) causes << Say(DriverText::CauseAccountRefused);
+    if (!findings_.typeDetected) causes << Say(DriverText::CauseNoLinkDetected);
+    if (!findings_.saveConfirmed) causes << Say(DriverText::CauseSaveUnconfirmed);
+    if (!findings_.statusAnswered) {
+        causes << Say(DriverText::CauseNoStatusAnswer);
+    } else if (causes.isEmpty()) {
+        const QString reported = ConnectionTypeText(app_.wanStatus.connectionType);
+        const auto waited =
+            std::chrono::duration_cast<std::chrono::seconds>(kStatusPollInterval * kStatusPolls);
+        causes << Say(DriverText::CauseNoProviderAddress,
+                      reported.isEmpty() ? WanTypeName(wanType) : reported, QString::number(waited.count()));
+    }
+    for (const QString& cause : causes) {
+        Print(QStringLiteral("  - ") + cause);
     }
 }
 
 int HeadlessSetup::Run() {
-    if (const int link = RunTask(TASK_LINK); link != 1) {
-        Print(QStringLiteral("The router at %1 %2.")
-                  .arg(ToWide(app_.routerInfo.address),
-                       link == 0 ? QStringLiteral("refused the login from setting.ini")
-                                 : QStringLiteral("did not answer")));
-        return 1;
+    if (options_.routerUser) app_.routerInfo.user = ToNarrow(*options_.routerUser);
+    if (options_.routerPassword) app_.routerInfo.password = ToNarrow(*options_.routerPassword);
+    if (options_.wanType != kWanNone && !PagesAcceptOptions(options_.wanType)) {
+        return kHeadlessUsageError;
     }
-    Print(QStringLiteral("  %1 (factory MAC %2, current MAC %3)")
-              .arg(Text(lang::kConnectOk).simplified(), ToWide(app_.macInfo.factoryMac),
-                   ToWide(app_.macInfo.defaultMac)));
+    const QString router = ToWide(app_.routerInfo.address);
+    if (const int link = RunTask(TASK_LINK); link != 1) {
+        Print(link == 0 ? Say(DriverText::LoginRefused, router, ToWide(app_.routerInfo.user))
+                        : Say(DriverText::NoAnswer, router));
+        return kHeadlessFailed;
+    }
+    Print(QStringLiteral("  ") +
+          Say(DriverText::Connected, ToWide(app_.macInfo.factoryMac), ToWide(app_.macInfo.defaultMac)));
 
     const int wanType = ChooseWanType(RunTask(TASK_AUTO));
     if (wanType == kWanNone) {
-        Print(QStringLiteral("No WAN type: give one with --type."));
-        return 1;
+        Print(Say(DriverText::NoWanType));
+        return kHeadlessUsageError;
     }
     if (!ApplySettings(wanType)) {
-        return 1;
+        return kHeadlessUsageError;
     }
     if (wanType == kWanPppoe) {
         const bool accepted = RunTask(TASK_CHECK) == 1;
         Print(QStringLiteral("  %1").arg(
             Text(accepted ? lang::kCheckAccountsCorrect : lang::kCheckAccountsInaccuracy)));
+        if (!accepted && !options_.saveAnyway) {
+            Print(Say(DriverText::AccountRefusedStop));
+            return kHeadlessFailed;
+        }
+        if (!accepted) {
+            Print(Say(DriverText::AccountRefusedGoOn));
+            findings_.accountRefused = true;
+        }
     }
-    if (RunTask(TASK_SAVE) != 0) {
-        Print(QStringLiteral("  %1").arg(Text(lang::kSaveOk).simplified()));
+    findings_.saveConfirmed = RunTask(TASK_SAVE) != 0;
+    if (findings_.saveConfirmed) {
+        Print(QStringLiteral("  ") + Say(DriverText::Saved));
         RunTask(TASK_REBOOT);
+    } else {
+        Print(QStringLiteral("  ") + Say(DriverText::SaveUnconfirmed));
     }
     if (app_.wanStatus.wanIp.empty()) {
-        Write(QStringLiteral("Waiting for the router's WAN address "));
+        Write(Say(DriverText::Waiting) + QLatin1Char(' '));
         WaitForWanAddress();
     }
-    Print(Text(u"Result Title").simplified());
+    Print(Text(u"Result Title"));
     PrintWanStatus();
     if (app_.wanStatus.wanIp.empty()) {
-        Print(QStringLiteral("The router reports no WAN address."));
-        return 1;
+        PrintNoAddressCauses(wanType);
+        return kHeadlessFailed;
     }
-    return 0;
+    Print(Say(DriverText::WanAddress, ToWide(app_.wanStatus.wanIp)));
+    return kHeadlessSucceeded;
 }

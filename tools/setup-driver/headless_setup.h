@@ -6,28 +6,63 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
+#include "adapter_reset.h"
 #include "driver_options.h"
+#include "driver_texts.h"
+#include "pause_function.h"
 #include "qelvane_app.h"
+
+// Exit codes of the driver.
+inline constexpr int kHeadlessSucceeded = 0;
+inline constexpr int kHeadlessFailed = 1;      // the router ends without a WAN address, or refused
+inline constexpr int kHeadlessUsageError = 2;  // an option or setting.ini needs changing
+
+// What a run touches outside the router; the defaults are the real ones.
+struct HeadlessEnvironment {
+    PauseFunction pause = SleepFor;
+    CAdapterReset::CommandRunner commands;      // empty: the system's own tools
+    std::function<void(const QString&)> write;  // empty: standard output
+};
 
 class HeadlessSetup {
 public:
-    HeadlessSetup(CQelvaneApp& app, const DriverOptions& options);
+    HeadlessSetup(CQelvaneApp& app, const DriverOptions& options, HeadlessEnvironment environment = {});
 
-    // 0 when the router ends up reporting a WAN address, 1 otherwise.
+    // The router's login from the options (else setting.ini's), then the
+    // tasks. kHeadlessSucceeded when the router ends up reporting a WAN address.
     int Run();
 
 private:
+    // What the run learnt on its way that may explain a missing WAN address.
+    struct Findings {
+        bool typeDetected = false;
+        bool accountRefused = false;
+        bool saveConfirmed = true;
+        bool statusAnswered = false;
+    };
+
+    bool PagesAcceptOptions(int wanType);
     int RunTask(int task);
     int ChooseWanType(int detectResult);
     bool ApplySettings(int wanType);
     void WaitForWanAddress();
     void PrintWanStatus();
+    void PrintNoAddressCauses(int wanType);
+    QString WanTypeName(int wanType) const;
+    QString ConnectionTypeText(const std::string& reported) const;
 
     QString Text(QStringView key) const;
+    template <typename... Values>
+    QString Say(DriverText text, const Values&... values) const;
+    void Write(const QString& text);
     void Print(const QString& line);
 
     CQelvaneApp& app_;
     const DriverOptions& options_;
+    HeadlessEnvironment environment_;
+    Findings findings_;
 };
 
 // True for a dotted address inside 127.0.0.0/8, the only router this

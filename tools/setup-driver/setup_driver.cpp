@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "driver_options.h"
+#include "driver_texts.h"
 #include "headless_setup.h"
 #include "language_choice.h"
 #include "qelvane_app.h"
@@ -14,18 +15,24 @@
 namespace {
 
 constexpr int kLanguageIdEnglishUs = 1033;
-constexpr int kUsageError = 2;
+
+void PrintProblem(const QString& problem) {
+    std::fprintf(stderr, "setup-driver: %s\n", qPrintable(problem));
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     DriverOptions options;
-    switch (ParseDriverOptions(QCoreApplication::arguments(), options)) {
+    QStringList problems;
+    switch (ParseDriverOptions(QCoreApplication::arguments(), options, problems)) {
         case ParseOutcome::ShowedHelp:
-            return 0;
+            return kHeadlessSucceeded;
         case ParseOutcome::Failed:
-            return kUsageError;
+            for (const QString& problem : problems) PrintProblem(problem);
+            std::fprintf(stderr, "%s\n", qPrintable(DriverString(DriverText::HelpHint, options.chinese)));
+            return kHeadlessUsageError;
         case ParseOutcome::Run:
             break;
     }
@@ -33,26 +40,29 @@ int main(int argc, char** argv) {
     CQelvaneApp app;
     app.ChooseLanguage(options.chinese ? kLanguageIdSimpChinese : kLanguageIdEnglishUs);
     app.ReadLoginSettings();
+    if (options.routerUser) app.routerInfo.user = ToNarrow(*options.routerUser);
+    if (options.routerPassword) app.routerInfo.password = ToNarrow(*options.routerPassword);
     if (!IsLoopbackRouterAddress(app.routerInfo.address)) {
-        std::fprintf(stderr,
-                     "setup-driver: refusing to talk to %s: only a router on 127.0.0.0/8 is allowed "
-                     "(set \"LAN IP\" in %s)\n",
-                     app.routerInfo.address.c_str(), qPrintable(app.Settings().Path()));
-        return kUsageError;
+        PrintProblem(DriverString(DriverText::NotLoopback, options.chinese)
+                         .arg(app.Settings().Path() + QStringLiteral(" [Setting] LAN IP"),
+                              ToWide(app.routerInfo.address)));
+        return kHeadlessUsageError;
     }
     if (app.BindLibrary() == LibraryLoadResult::NotFound) {
-        std::fprintf(stderr, "setup-driver: %s\n", qPrintable(QString::fromUtf16(kLoadLibraryFailedMessage)));
-        return 1;
+        PrintProblem(QString::fromUtf16(kLoadLibraryFailedMessage));
+        return kHeadlessFailed;
     }
     if (!app.HasControlObject()) {
-        std::fprintf(stderr, "setup-driver: %s gave no control object\n",
-                     qPrintable(app.libraryModule.LoadedPath()));
+        PrintProblem(app.libraryModule.LoadedPath() + QStringLiteral(": LoadObj gave no control object"));
         app.ReleaseLibrary();
-        return 1;
+        return kHeadlessFailed;
     }
-    std::printf("Router %s:%d, user %s, library %s, language %s\n", app.routerInfo.address.c_str(),
-                kRouterPort, app.routerInfo.user.c_str(), qPrintable(app.libraryModule.LoadedPath()),
-                qPrintable(app.languageTable.File()));
+    const QString user = options.routerUser.value_or(ToWide(app.routerInfo.user));
+    std::printf("%s\n", qPrintable(DriverString(DriverText::RouterLine, options.chinese)
+                                       .arg(ToWide(app.routerInfo.address))
+                                       .arg(kRouterPort)
+                                       .arg(user, app.libraryModule.LoadedPath(), app.languageTable.File())));
+    std::fflush(stdout);
 
     const int status = HeadlessSetup(app, options).Run();
     app.ReleaseLibrary();

@@ -24,8 +24,7 @@ std::string NetshDhcpCommand(std::string_view setting, const std::string& adapte
 }  // namespace
 
 CAdapterReset::CAdapterReset()
-    : runner_(
-          [](const std::string& commandLine) { return RunConsoleCommand(commandLine, SleepMilliseconds); }) {}
+    : runner_([](const std::string& commandLine) { return RunConsoleCommand(commandLine, SleepFor); }) {}
 
 CAdapterReset::CAdapterReset(CommandRunner runner) : runner_(std::move(runner)) {}
 

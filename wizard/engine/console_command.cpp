@@ -35,7 +35,7 @@ std::string RunConsoleCommand(const std::string& commandLine, const PauseFunctio
             continue;
         }
         output.append(block.constData(), static_cast<std::size_t>(block.size()));
-        pauseAfterBlock(kPauseAfterOutputBlockMs);
+        pauseAfterBlock(kPauseAfterOutputBlock);
     }
     process.waitForFinished(-1);
     return output;

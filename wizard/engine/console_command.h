@@ -1,6 +1,7 @@
 // Runs a console tool hidden and captures what it writes.
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "pause_function.h"
@@ -8,7 +9,7 @@
 // The tools' output is read in blocks of this size, with a pause after each
 // block so a chatty tool cannot keep the worker spinning.
 inline constexpr int kOutputBlockBytes = 4095;
-inline constexpr int kPauseAfterOutputBlockMs = 200;
+inline constexpr std::chrono::milliseconds kPauseAfterOutputBlock{200};
 
 // Runs the command line (split by the Windows rules, started directly, never
 // through a shell) with standard output and error merged, and returns all it

@@ -87,7 +87,13 @@ QString RenderArgument(const FormatArgument* argument, const ConversionSpec& dir
     return RenderInteger(number, directive);
 }
 
-// Reads digits or a '*' (taking the next argument) at position i.
+// Widths and precisions beyond this only add characters past the cut at
+// kFormatLimitChars; bounding them keeps a count from an argument from
+// allocating its own size, and a negative one from overflowing when negated.
+constexpr int kCountLimit = 100000;
+
+// Reads digits or a '*' (taking the next argument) at position i; the result
+// lies within [-kCountLimit, kCountLimit].
 int ReadCount(QStringView format, qsizetype& i, std::span<const FormatArgument> arguments,
               std::size_t& next) {
     if (i < format.size() && format[i] == u'*') {
@@ -95,14 +101,15 @@ int ReadCount(QStringView format, qsizetype& i, std::span<const FormatArgument> 
         if (next < arguments.size() && arguments[next].Number() != nullptr) {
             const auto* number = arguments[next].Number();
             ++next;
-            return static_cast<int>(static_cast<std::int32_t>(number->bits));
+            return std::clamp(static_cast<int>(static_cast<std::int32_t>(number->bits)), -kCountLimit,
+                              kCountLimit);
         }
         ++next;
         return 0;
     }
     int count = 0;
     while (i < format.size() && format[i].isDigit() && format[i].unicode() < 128) {
-        count = std::min(count * 10 + (format[i].unicode() - u'0'), 100000);
+        count = std::min(count * 10 + (format[i].unicode() - u'0'), kCountLimit);
         ++i;
     }
     return count;

@@ -2,9 +2,12 @@
 
 #include "wan_types.h"
 
+#include <chrono>
 #include <string>
 
 namespace {
+
+using namespace std::chrono_literals;
 
 using RouterOperation = int (CDLLObject::*)(std::string, int, std::string, std::string);
 
@@ -15,7 +18,7 @@ public:
 
     CDLLObject& object() { return object_; }
     SettingsRecords& records() { return records_; }
-    void Pause(int milliseconds) { pause_(milliseconds); }
+    void Pause(std::chrono::milliseconds length) { pause_(length); }
 
     // The login is read afresh for every call, as the pages may have changed it.
     int Call(RouterOperation operation) {
@@ -39,9 +42,9 @@ private:
 
 int RunLinkScript(ScriptContext& script, CAdapterReset& adapters) {
     adapters.ResetAdaptersToDhcp();
-    script.Pause(2000);
+    script.Pause(2000ms);
     const int result = script.CallRepeatingIfBelowOne(&CDLLObject::CheckLogin);
-    script.Pause(3500);
+    script.Pause(3500ms);
     if (result == 1) {
         script.CallRepeatingIfNegative(&CDLLObject::ReadMacInfo);
         script.object().GetMacInfo(script.records().macInfo);
@@ -50,10 +53,10 @@ int RunLinkScript(ScriptContext& script, CAdapterReset& adapters) {
 }
 
 int RunDetectScript(ScriptContext& script) {
-    script.Pause(500);
+    script.Pause(500ms);
     int result = script.Call(&CDLLObject::DetectWanMode);
     if (result < 0) {
-        script.Pause(1000);
+        script.Pause(1000ms);
         result = script.Call(&CDLLObject::DetectWanMode);
     }
     return result;
@@ -61,20 +64,20 @@ int RunDetectScript(ScriptContext& script) {
 
 int RunAccountCheckScript(ScriptContext& script) {
     constexpr int kLinkPolls = 4;
-    script.Pause(500);
+    script.Pause(500ms);
     script.object().SetRouterInfo(script.records().routerInfo);
     script.object().SetPppoeParams(script.records().pppoeParams);
     script.CallRepeatingIfNegative(&CDLLObject::ConnectWan);
-    script.Pause(2000);
+    script.Pause(2000ms);
     script.CallRepeatingIfNegative(&CDLLObject::ApplyWanSettings);
-    script.Pause(1000);
+    script.Pause(1000ms);
     int result = 0;
     for (int poll = 0; poll < kLinkPolls; ++poll) {
         result = script.Call(&CDLLObject::PollWanLink);
         if (result == 1) {
             break;
         }
-        script.Pause(10000);
+        script.Pause(10000ms);
     }
     return result;
 }
@@ -104,13 +107,13 @@ int RunSaveScript(ScriptContext& script) {
     object.SetRouterInfo(records.routerInfo);
     HandOverWanTypeRecord(script);
     object.SetMacInfo(records.macInfo);
-    script.Pause(1000);
+    script.Pause(1000ms);
     object.SetWirelessParams(records.wirelessParams);
     object.SetSecurityParams(records.securityParams);
     script.CallRepeatingIfNegative(&CDLLObject::ApplyWanSettings);
-    script.Pause(10000);
+    script.Pause(10000ms);
     const int result = script.CallRepeatingIfBelowOne(&CDLLObject::ApplyWireless);
-    script.Pause(20000);
+    script.Pause(20000ms);
     script.CallRepeatingIfBelowOne(&CDLLObject::ReadWanStatus);
     // Copied even when both reads failed: the page shows what the object holds.
     object.GetWanStatus(records.wanStatus);
@@ -119,9 +122,9 @@ int RunSaveScript(ScriptContext& script) {
 
 void RunRestartScript(ScriptContext& script) {
     script.CallRepeatingIfNegative(&CDLLObject::ConnectWan);
-    script.Pause(500);
+    script.Pause(500ms);
     script.CallRepeatingIfNegative(&CDLLObject::ApplyMacClone);
-    script.Pause(30000);
+    script.Pause(30000ms);
     script.CallRepeatingIfBelowOne(&CDLLObject::ReadWanStatus);
     script.object().GetWanStatus(script.records().wanStatus);
 }

@@ -28,8 +28,8 @@ class SetupWorker : public QObject {
 public:
     // `object` and `records` must outlive this object; the owner must not
     // touch them between Start() and Finished.
-    SetupWorker(int task, CDLLObject* object, SettingsRecords& records,
-                PauseFunction pause = SleepMilliseconds, QObject* parent = nullptr);
+    SetupWorker(int task, CDLLObject* object, SettingsRecords& records, PauseFunction pause = SleepFor,
+                QObject* parent = nullptr);
     // Waits for a running script: it uses the records and this object.
     ~SetupWorker() override;
 

@@ -309,7 +309,7 @@ int CQelvaneDlg::RunTask(int task) {
     if (auto* result = qobject_cast<CResultDlg*>(Page(kPageResult))) {
         result->StopPolling();
     }
-    return ::RunTask(task, app_, pause_);
+    return ::RunTask(task, app_, pause_, commandRunner_);
 }
 
 void CQelvaneDlg::OnManual() {

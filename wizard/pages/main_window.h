@@ -4,6 +4,7 @@
 // and starts the set-up tasks that the flow needs.
 #pragma once
 
+#include "adapter_reset.h"
 #include "pause_function.h"
 #include "polygon_dialog.h"
 #include "wizard_host.h"
@@ -45,6 +46,8 @@ public:
 
     // How set-up tasks wait between router operations (tests shorten it).
     void SetPauseFunction(PauseFunction pause) { pause_ = std::move(pause); }
+    // What runs the adapter reset's tools (tests record instead of running).
+    void SetCommandRunner(CAdapterReset::CommandRunner runner) { commandRunner_ = std::move(runner); }
 
     // The buttons' actions, as the buttons run them.
     void OnNext();
@@ -70,7 +73,8 @@ private:
     std::array<CWizardPage*, 13> pages_{};
     int pageCount_ = 0;
     int currentPage_ = 0;
-    PauseFunction pause_ = SleepMilliseconds;
+    PauseFunction pause_ = SleepFor;
+    CAdapterReset::CommandRunner commandRunner_;
     QIcon icon_;
 };
 

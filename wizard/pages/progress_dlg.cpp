@@ -174,8 +174,10 @@ void CProgressDlg::ShowFrame(int frame) {
     SetBackgroundImage(&frames_[frame - 1]);
 }
 
-int RunTask(int task, CQelvaneApp& app, const PauseFunction& pause) {
+int RunTask(int task, CQelvaneApp& app, const PauseFunction& pause,
+            const CAdapterReset::CommandRunner& commandRunner) {
     CProgressDlg dialog(task, app, pause);
+    dialog.SetCommandRunner(commandRunner);
     if (!dialog.Create()) {
         return kWorkerNotStartedResult;
     }

@@ -34,8 +34,7 @@ class CProgressDlg : public CImageDialog {
     Q_OBJECT
 
 public:
-    CProgressDlg(int task, CQelvaneApp& app, PauseFunction pause = SleepMilliseconds,
-                 QWidget* parent = nullptr);
+    CProgressDlg(int task, CQelvaneApp& app, PauseFunction pause = SleepFor, QWidget* parent = nullptr);
     // Waits for a worker that is still running: it uses the application's
     // records and control object until it ends.
     ~CProgressDlg() override;
@@ -93,4 +92,7 @@ private:
 
 // Runs task behind a progress window without parent and returns its result
 // once the window has closed.
-int RunTask(int task, CQelvaneApp& app, const PauseFunction& pause = SleepMilliseconds);
+// commandRunner, when set, runs the adapter reset's tools instead of the
+// system (tests must never reconfigure the PC they run on).
+int RunTask(int task, CQelvaneApp& app, const PauseFunction& pause = SleepFor,
+            const CAdapterReset::CommandRunner& commandRunner = {});

@@ -53,7 +53,7 @@ void StatusRefresher::Run(CDLLObject* object, RouterInfo login, PauseFunction pa
         return;
     }
     if (pause) {
-        pause(kStatusReadPauseMs);
+        pause(std::chrono::milliseconds(kStatusReadPauseMs));
     } else {
         WaitUnlessCancelled(kStatusReadPauseMs);
     }
