@@ -5,13 +5,13 @@
 
 #include <algorithm>
 
-QFont MakeSkinFont(const SkinFontSpec& spec) {
-    QFont font(spec.face);
+QFont MakeSkinFont(const SkinFontStyle& style) {
+    QFont font(style.face);
     // MulDiv rounds half away from zero.
-    font.setPixelSize(std::max(1, (spec.pointSize * 96 + 36) / 72));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setPixelSize(std::max(1, (style.pointSize * 96 + 36) / 72));
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
     return font;
 }
 

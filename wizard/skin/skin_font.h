@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QString>
 
-struct SkinFontSpec {
+struct SkinFontStyle {
     int pointSize = 9;
     QString face;
     bool bold = false;
@@ -14,10 +14,10 @@ struct SkinFontSpec {
     bool underline = false;
 };
 
-// The font a spec describes: pixel height = points × 96 / 72 (rounded like
+// The font a style describes: pixel height = points × 96 / 72 (rounded like
 // MulDiv), weight bold or normal, the face as named (Qt substitutes a face the
 // system lacks).
-QFont MakeSkinFont(const SkinFontSpec& spec);
+QFont MakeSkinFont(const SkinFontStyle& style);
 
 // "FontName" of [Font] in the program directory's setting.ini, "Arial"
 // when the file or key is missing.
