@@ -21,6 +21,16 @@ int ClampToPollTimeout(std::chrono::milliseconds timeout) {
     return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, 0x7fffffff));
 }
 
+// Winsock's timeval has long fields, POSIX's time_t and suseconds_t.
+timeval ToTimeval(std::chrono::milliseconds timeout) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timeout);
+    timeval value{};
+    value.tv_sec = static_cast<decltype(value.tv_sec)>(seconds.count());
+    value.tv_usec = static_cast<decltype(value.tv_usec)>(
+        std::chrono::duration_cast<std::chrono::microseconds>(timeout - seconds).count());
+    return value;
+}
+
 #ifdef _WIN32
 int PollSocket(SocketHandle socket, short events, std::chrono::milliseconds timeout) {
     WSAPOLLFD entry{socket, events, 0};
@@ -57,19 +67,52 @@ void CloseSocket(SocketHandle socket) {
     ::closesocket(socket);
 }
 
+// inet_addr turns bad text into the broadcast address; inet_pton reports it.
 bool ParseIpv4(const char* text, std::uint32_t& networkOrderAddress) {
-    networkOrderAddress = ::inet_addr(text);
+    in_addr parsed{};
+    if (::inet_pton(AF_INET, text, &parsed) != 1) return false;
+    networkOrderAddress = parsed.s_addr;
     return true;
 }
 
-// A plain blocking connect keeps the Windows path small.
+namespace {
+bool SetNonBlocking(SocketHandle socket, bool enabled) {
+    u_long mode = enabled ? 1 : 0;
+    return ::ioctlsocket(socket, FIONBIO, &mode) == 0;
+}
+
+// select rather than WSAPoll: older Windows never reports a refused
+// non-blocking connect through WSAPoll, so it would wait out the whole time-out.
+bool WaitConnected(SocketHandle socket, std::chrono::milliseconds timeout) {
+    fd_set writable;
+    fd_set failed;
+    FD_ZERO(&writable);
+    FD_ZERO(&failed);
+    FD_SET(socket, &writable);
+    FD_SET(socket, &failed);
+    timeval limit = ToTimeval(timeout);
+    if (::select(0, nullptr, &writable, &failed, &limit) <= 0 || FD_ISSET(socket, &failed)) return false;
+    int error = 0;
+    int size = sizeof error;
+    return ::getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) == 0 &&
+           error == 0;
+}
+}  // namespace
+
+// Windows would keep trying for about twenty seconds; the wizard's user waits
+// no longer for an absent router than on any other system.
 bool ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
-                   std::chrono::milliseconds) {
+                   std::chrono::milliseconds timeout) {
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
     peer.sin_port = htons(static_cast<u_short>(port));
     peer.sin_addr.s_addr = networkOrderAddress;
-    return ::connect(socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) == 0;
+    if (!SetNonBlocking(socket, true)) return false;
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
+        if (::WSAGetLastError() != WSAEWOULDBLOCK) return false;
+        if (!WaitConnected(socket, timeout)) return false;
+    }
+    return SetNonBlocking(socket, false);
 }
 
 bool SetReceiveTimeout(SocketHandle socket, std::chrono::milliseconds timeout) {
@@ -135,11 +178,7 @@ bool ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int p
 }
 
 bool SetReceiveTimeout(SocketHandle socket, std::chrono::milliseconds timeout) {
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timeout);
-    timeval value{};
-    value.tv_sec = static_cast<time_t>(seconds.count());
-    value.tv_usec = static_cast<suseconds_t>(
-        std::chrono::duration_cast<std::chrono::microseconds>(timeout - seconds).count());
+    const timeval value = ToTimeval(timeout);
     return ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &value, sizeof value) == 0;
 }
 

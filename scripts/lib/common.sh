@@ -7,8 +7,11 @@ usage() {
 }
 
 # isolated CMD...: runs a command in a fresh network namespace with only
-# loopback up, so nothing it starts can reach a network.
+# loopback up, so nothing it starts can reach a network. The system bus is
+# out of reach too: a namespace does not hide its socket, and the adapter
+# reset would change the machine's own network profiles through it.
 isolated() {
+  export DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent/qelvane-isolated-has-no-system-bus
   local ns=(unshare -n)
   [[ $(id -u) -eq 0 ]] || ns=(unshare -rn)
   if "${ns[@]}" true 2>/dev/null; then

@@ -1,14 +1,17 @@
 // The main of every test program. The environment is fixed before any test
 // (or any library) can read it: GSettings writes go to memory, never to the
-// user's real proxy settings, and Qt never needs a display.
+// user's real proxy settings, the system bus is one that does not exist (so
+// no test can change the machine's network profiles), and Qt never needs a
+// display.
+#include "test_environment.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 int main(int argc, char** argv) {
-    setenv("GSETTINGS_BACKEND", "memory", 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("QELVANE_BIN_DIR", QELVANE_TEST_BIN_DIR, 0);
+    SetEnvironment("GSETTINGS_BACKEND", "memory", true);
+    SetEnvironment("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/qelvane-tests-have-no-system-bus", true);
+    SetEnvironment("QT_QPA_PLATFORM", "offscreen", false);
+    SetEnvironment("QELVANE_BIN_DIR", QELVANE_TEST_BIN_DIR, false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -17,6 +17,14 @@ void DrawControlStrips(SkinOutput& out);  // buttons and check box
 void DrawIconsAndCursors(SkinOutput& out);
 void DrawProgressFrames(SkinOutput& out);
 
+// The program's logo on a see-through square: the pictures of logo.ico and of
+// the desktop icons. The desktop sizes are the usual hicolor theme folders.
+QImage LogoPicture(int size);
+inline constexpr int kLogoIconSizes[] = {16, 32, 48, 256};
+inline constexpr int kDesktopIconSizes[] = {16, 32, 48, 64, 128, 256};
+// The logo as hicolor theme PNGs: <size>x<size>/apps/<iconName>.png.
+void DrawDesktopIcons(SkinOutput& out, const QString& iconName);
+
 // The face every step page shares: a pale panel, a soft box where the widget
 // draws the step number and a line under the title.
 // Where a page's title rule runs: below the notes some pages put under their

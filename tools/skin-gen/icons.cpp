@@ -23,19 +23,6 @@ QImage Transparent(int size) {
     return image;
 }
 
-QImage Logo(int size) {
-    QImage image = Transparent(size);
-    QPainter p(&image);
-    PrepareSmooth(p);
-    const qreal s = size;
-    const QRectF tile(s * 0.03, s * 0.03, s * 0.94, s * 0.94);
-    p.setPen(Qt::NoPen);
-    p.setBrush(VerticalGradient(tile.top(), tile.bottom(), colour::kAccentLight, colour::kAccent));
-    p.drawRoundedRect(tile, s * 0.2, s * 0.2);
-    DrawRouterGlyph(p, tile.adjusted(s * 0.12, s * 0.06, -s * 0.12, -s * 0.1), Qt::white, colour::kAccent);
-    return image;
-}
-
 // An arrow pointer with a small check box beside its tip: ticked or empty.
 QImage RadioCursor(bool checked) {
     QImage image = Transparent(32);
@@ -60,6 +47,19 @@ QImage RadioCursor(bool checked) {
 
 }  // namespace
 
+QImage LogoPicture(int size) {
+    QImage image = Transparent(size);
+    QPainter p(&image);
+    PrepareSmooth(p);
+    const qreal s = size;
+    const QRectF tile(s * 0.03, s * 0.03, s * 0.94, s * 0.94);
+    p.setPen(Qt::NoPen);
+    p.setBrush(VerticalGradient(tile.top(), tile.bottom(), colour::kAccentLight, colour::kAccent));
+    p.drawRoundedRect(tile, s * 0.2, s * 0.2);
+    DrawRouterGlyph(p, tile.adjusted(s * 0.12, s * 0.06, -s * 0.12, -s * 0.1), Qt::white, colour::kAccent);
+    return image;
+}
+
 void DrawIconsAndCursors(SkinOutput& out) {
     out.Bmp(QStringLiteral("MsgBox_1.bmp"),
             Sign([](QPainter& p, const QRectF& box) { DrawWarningMark(p, box.adjusted(0, 2, 0, -2)); }));
@@ -71,7 +71,7 @@ void DrawIconsAndCursors(SkinOutput& out) {
             }));
 
     QList<IconPicture> logo;
-    for (int size : {16, 32, 48, 256}) logo.append({Logo(size), QPoint(), size == 256});
+    for (int size : kLogoIconSizes) logo.append({LogoPicture(size), QPoint(), size == 256});
     out.IconFile(QStringLiteral("logo.ico"), IconKind::Icon, logo);
 
     const QPoint tip(1, 1);

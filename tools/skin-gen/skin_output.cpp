@@ -30,6 +30,10 @@ void SkinOutput::Png(const QString& name, const QImage& image) {
     Record(name, image.convertToFormat(QImage::Format_RGB32).save(Prepare(name), "PNG"));
 }
 
+void SkinOutput::TranslucentPng(const QString& name, const QImage& image) {
+    Record(name, image.convertToFormat(QImage::Format_ARGB32).save(Prepare(name), "PNG"));
+}
+
 void SkinOutput::IconFile(const QString& name, IconKind kind, const QList<IconPicture>& pictures) {
     QSaveFile file(Prepare(name));
     const QByteArray bytes = EncodeIconFile(kind, pictures);

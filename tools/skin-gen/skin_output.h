@@ -19,6 +19,8 @@ public:
     void Bmp(const QString& name, const QImage& image);
     // Opaque PNG.
     void Png(const QString& name, const QImage& image);
+    // PNG that keeps the picture's alpha channel.
+    void TranslucentPng(const QString& name, const QImage& image);
     void IconFile(const QString& name, IconKind kind, const QList<IconPicture>& pictures);
 
     const QStringList& Failures() const { return failures_; }

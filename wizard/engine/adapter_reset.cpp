@@ -4,6 +4,9 @@
 #include <utility>
 
 #include "console_command.h"
+#ifndef _WIN32
+#include "network_manager_reset.h"
+#endif
 
 namespace {
 
@@ -24,7 +27,11 @@ std::string NetshDhcpCommand(std::string_view setting, const std::string& adapte
 }  // namespace
 
 CAdapterReset::CAdapterReset()
-    : runner_([](const std::string& commandLine) { return RunConsoleCommand(commandLine, SleepFor); }) {}
+    : runner_([](const std::string& commandLine) { return RunConsoleCommand(commandLine, SleepFor); }) {
+#ifndef _WIN32
+    networkManagerReset_ = [] { ResetWiredProfilesToDhcp(); };
+#endif
+}
 
 CAdapterReset::CAdapterReset(CommandRunner runner) : runner_(std::move(runner)) {}
 
@@ -63,6 +70,10 @@ bool CAdapterReset::FindEthernetAdapters(const std::string& output) {
 }
 
 int CAdapterReset::ResetAdaptersToDhcp() {
+    if (networkManagerReset_) {
+        networkManagerReset_();
+        return 0;
+    }
     const std::string output = RunCommand("ipconfig.exe");
     if (output.empty() || !FindEthernetAdapters(output)) {
         return 0;

@@ -1,6 +1,6 @@
 // Switches the PC's Ethernet adapters to automatic addressing before the
-// wizard first talks to the router, using the system's own "ipconfig.exe" and
-// "netsh". Where those tools do not exist nothing is found and nothing runs.
+// wizard first talks to the router. On Windows the system's own "ipconfig.exe"
+// and "netsh" do it; elsewhere NetworkManager does (network_manager_reset.h).
 #pragma once
 
 #include <functional>
@@ -13,8 +13,12 @@ public:
     // could not be started). Tests pass their own to record the lines.
     using CommandRunner = std::function<std::string(const std::string& commandLine)>;
 
-    // Runs the tools for real, pausing after each block of their output.
+    // Resets the adapters for real: on Windows through the tools, pausing
+    // after each block of their output; elsewhere through NetworkManager on
+    // the system bus.
     CAdapterReset();
+    // Goes the tools' way whatever the platform, with `runner` standing in
+    // for them (tests; a silent runner leaves the host's adapters alone).
     explicit CAdapterReset(CommandRunner runner);
 
     std::string RunCommand(std::string commandLine) const;
@@ -28,4 +32,6 @@ public:
 
 private:
     CommandRunner runner_;
+    // Set where the reset goes through NetworkManager instead of the tools.
+    std::function<void()> networkManagerReset_;
 };
