@@ -1,5 +1,6 @@
 # The Debian package: `cpack -G DEB` in a build tree makes qelvane_<version>_<arch>.deb
-# from the install rules. scripts/package does it for the release build.
+# from the install rules. scripts/package does it for the `package` preset
+# (the release build without tests and benchmarks).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME qelvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -8,12 +9,13 @@ set(CPACK_PACKAGE_CONTACT "The Qelvane developers <qelvane@example.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "set-up wizard for a new home wireless router")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Qelvane sets up a new home wireless router from a PC cabled to it: it switches \
-the PC's wired adapters to automatic addressing, logs in to the router's web \
-administration, asks for the Internet connection (static IP, dynamic IP, PPPoE, \
-PPTP, L2TP) and the wireless settings, saves them and shows the resulting \
-connection state. In English and Simplified Chinese.")
+# One line per line of the control file's long description.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Qelvane sets up a new home wireless router from a PC cabled to it. It"
+  "switches the PC's wired adapters to automatic addressing, logs in to the"
+  "router's web administration, asks for the Internet connection (static IP,"
+  "dynamic IP, PPPoE, PPTP, L2TP) and the wireless settings, saves them and"
+  "shows the resulting connection state. In English and Simplified Chinese.")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
