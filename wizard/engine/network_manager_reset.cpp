@@ -218,9 +218,15 @@ NetworkManagerResetOutcome ResetWiredProfilesToDhcp(const NetworkManagerResetOpt
     const QString connectionName = NextConnectionName();
     NetworkManagerResetOutcome outcome;
     {
-        QDBusConnection bus = options.busAddress.isEmpty()
+        // DBUS_SYSTEM_BUS_ADDRESS is read here, at every reset, rather than
+        // by libdbus, which keeps the first value it saw for the process.
+        QString address = options.busAddress;
+        if (address.isEmpty()) {
+            address = qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS");
+        }
+        QDBusConnection bus = address.isEmpty()
                                   ? QDBusConnection::connectToBus(QDBusConnection::SystemBus, connectionName)
-                                  : QDBusConnection::connectToBus(options.busAddress, connectionName);
+                                  : QDBusConnection::connectToBus(address, connectionName);
         if (!bus.isConnected()) {
             log(QStringLiteral("system bus not reached, adapters left as they are (") + bus.lastError().message() +
                 QLatin1Char(')'));
