@@ -89,6 +89,13 @@ protected:
 
     QString Log() const { return log_.join(QLatin1Char('\n')); }
 
+    // NetworkManager's ActivateConnection(profile, device, specific object) as python code.
+    void ReplaceActivation(const QString& code) {
+        bus_.ReplaceMethod(QStringLiteral("/org/freedesktop/NetworkManager"),
+                           QStringLiteral("org.freedesktop.NetworkManager"), QStringLiteral("ActivateConnection"),
+                           QStringLiteral("ooo"), QStringLiteral("o"), code);
+    }
+
     int argc_ = 1;
     char name_[16] = "setup_tests";
     char* argv_[2] = {name_, nullptr};
@@ -173,10 +180,8 @@ TEST_F(NetworkManagerResetTest, RefusedAuthorisationAndFailedActivationAreLogged
     // A profile that will not come up again: changed, said so, counted as failed.
     const QString third = bus_.AddProfile(QStringLiteral("Flaky"), FixedProfile());
     bus_.Activate(device, third, QStringLiteral("flaky"));
-    bus_.ReplaceMethod(QStringLiteral("/org/freedesktop/NetworkManager"), QStringLiteral("org.freedesktop.NetworkManager"),
-                       QStringLiteral("ActivateConnection"), QStringLiteral("ooo"), QStringLiteral("o"),
-                       QStringLiteral("raise dbus.exceptions.DBusException('No carrier', "
-                                      "name='org.freedesktop.NetworkManager.UnknownConnection')"));
+    ReplaceActivation(QStringLiteral("raise dbus.exceptions.DBusException('No carrier', "
+                      "name='org.freedesktop.NetworkManager.UnknownConnection')"));
     log_.clear();
     outcome = Reset();
     EXPECT_EQ(outcome.switchedToDhcp, 0);
@@ -185,10 +190,8 @@ TEST_F(NetworkManagerResetTest, RefusedAuthorisationAndFailedActivationAreLogged
 
     // Activated, then dropped again before it came up.
     bus_.Activate(device, bus_.AddProfile(QStringLiteral("Dropping"), FixedProfile()), QStringLiteral("dropping"));
-    bus_.ReplaceMethod(QStringLiteral("/org/freedesktop/NetworkManager"), QStringLiteral("org.freedesktop.NetworkManager"),
-                       QStringLiteral("ActivateConnection"), QStringLiteral("ooo"), QStringLiteral("o"),
-                       QStringLiteral("ret = dbus.ObjectPath(self.AddActiveConnection([args[1]], args[0], '/', "
-                                      "'dropped', dbus.UInt32(4)))"));
+    ReplaceActivation(QStringLiteral("ret = dbus.ObjectPath(self.AddActiveConnection([args[1]], args[0], '/', "
+                      "'dropped', dbus.UInt32(4)))"));
     log_.clear();
     outcome = Reset();
     EXPECT_EQ(outcome.failed, 2);

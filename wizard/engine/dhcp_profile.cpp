@@ -20,7 +20,7 @@ const QStringList kFixedIpv4Keys = {
 // built by hand are plain. Both read the same here.
 template <typename T>
 T Unwrap(const QVariant& value) {
-    if (value.canConvert<QDBusArgument>() && value.userType() == qMetaTypeId<QDBusArgument>()) {
+    if (value.userType() == qMetaTypeId<QDBusArgument>()) {
         return qdbus_cast<T>(value.value<QDBusArgument>());
     }
     return value.value<T>();
