@@ -7,11 +7,14 @@
 #include "result_page.h"
 #include "status_refresher.h"
 
+#include <QGuiApplication>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <string>
@@ -124,6 +127,44 @@ std::size_t Count(const std::vector<std::string>& calls, const std::string& call
     return static_cast<std::size_t>(std::count(calls.begin(), calls.end(), call));
 }
 
+// A read's pause that lasts until the test lets it end: how long a read
+// takes is the test's to say, not the clock's.
+class HeldReads {
+public:
+    void Hold() {
+        std::unique_lock lock(mutex_);
+        const int read = ++started_;
+        changed_.notify_all();
+        changed_.wait(lock, [&] { return open_ || released_ >= read; });
+    }
+    int Started() {
+        const std::lock_guard lock(mutex_);
+        return started_;
+    }
+    void ReleaseOne() {
+        Change([this] { ++released_; });
+    }
+    void OpenForGood() {
+        Change([this] { open_ = true; });
+    }
+
+private:
+    template <typename Update>
+    void Change(Update update) {
+        {
+            const std::lock_guard lock(mutex_);
+            update();
+        }
+        changed_.notify_all();
+    }
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int started_ = 0;
+    int released_ = 0;
+    bool open_ = false;
+};
+
 }  // namespace
 
 TEST_F(ResultPollingTest, PollsUntilTheRouterReportsAnAddressThenStops) {
@@ -151,7 +192,7 @@ TEST_F(ResultPollingTest, PollsUntilTheRouterReportsAnAddressThenStops) {
     EXPECT_FALSE(FieldText(*page, kResultLinkMode).isEmpty());
     EXPECT_EQ(host.App().wanStatus.extraText, "home");
     EXPECT_EQ(FieldText(*page, kResultSsid), u"home"_qs);
-    EXPECT_NE(page->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // Every read went to port 80 of the router, then the pause, then the get.
     const std::vector<std::string> calls = router->Calls();
@@ -178,7 +219,8 @@ TEST_F(ResultPollingTest, DeadRouterIsAskedTwicePerReadAndTheWindowStaysResponsi
     page->show();
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return page->IsReading(); }, 2000));
-    EXPECT_EQ(page->cursor().shape(), Qt::WaitCursor);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     // The GUI thread runs its events while the worker waits.
     bool timerRan = false;
     QTimer::singleShot(10, [&] { timerRan = true; });
@@ -232,4 +274,46 @@ TEST_F(ResultPollingTest, StoppedReadIsDroppedAndTheNextOneStillArrives) {
     EXPECT_EQ(Count(router->Calls(), "get"), 1u);
     EXPECT_NE(host.App().wanStatus.connectionType, "stale");
     EXPECT_EQ(FieldText(*page, kResultLinkMode), QString::fromStdString(host.App().wanStatus.connectionType));
+}
+
+// The poll timer is fired by hand and the reads end when the test says: a
+// tick that falls during a read starts the next read as soon as that one
+// ends, so a read that lasts a period still leaves one period between reads,
+// not two. The wait cursor covers the whole program while reads run.
+TEST_F(ResultPollingTest, ATickDuringAReadStartsTheNextOneAsSoonAsItEnds) {
+    ScopedRouterSim sim;  // its link stays down: polling goes on
+    ASSERT_TRUE(sim.ok());
+    BindRouter(sim.port());
+    HeldReads held;
+    auto page = std::make_unique<CResultDlg>(host);
+    // However the test ends, a held read is let go before the page waits for it.
+    const auto letGo = qScopeGuard([&held] { held.OpenForGood(); });
+    ASSERT_TRUE(page->Create());
+    page->SetPollPeriod(3600000);
+    page->SetReadPause([&held](std::chrono::milliseconds) { held.Hold(); });
+    page->show();
+    auto* timer = page->findChild<QTimer*>();
+    ASSERT_NE(timer, nullptr);
+    const auto tick = [timer] { QMetaObject::invokeMethod(timer, "timeout"); };
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    tick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return held.Started() == 1; }, 2000));
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    tick();  // two ticks during one read make one more read, not two
+    tick();
+    held.ReleaseOne();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return held.Started() == 2; }, 3000)) << "the tick was dropped";
+    EXPECT_EQ(Count(router->Calls(), "get"), 1u);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+
+    held.ReleaseOne();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !page->IsReading() && Count(router->Calls(), "get") == 2; }, 3000));
+    QTest::qWait(30);
+    EXPECT_EQ(held.Started(), 2);
+    EXPECT_TRUE(page->IsPolling());
+    // Set once for the chained reads and taken back once.
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

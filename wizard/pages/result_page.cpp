@@ -12,6 +12,8 @@
 #include "text_codec.h"
 #include "wizard_host.h"
 
+#include <QGuiApplication>
+
 #include <array>
 #include <utility>
 
@@ -105,7 +107,7 @@ CResultDlg::CResultDlg(WizardHost& host, QWidget* parent)
                   parent),
       refresher_(std::make_unique<StatusRefresher>()) {
     RegisterDialogTemplate(kTemplate);
-    connect(&pollTimer_, &QTimer::timeout, this, [this] { StartRead(true); });
+    connect(&pollTimer_, &QTimer::timeout, this, &CResultDlg::OnPollTick);
     connect(refresher_.get(), &StatusRefresher::Finished, this, &CResultDlg::OnReadFinished);
 }
 
@@ -114,6 +116,7 @@ CResultDlg::~CResultDlg() {
     // The worker must be gone before the application frees the control
     // object it is calling.
     refresher_->Cancel();
+    ShowWaitCursor(false);
 }
 
 void CResultDlg::StylePage() {
@@ -168,14 +171,36 @@ void CResultDlg::RefreshResult() {
     StartRead(false);
 }
 
+void CResultDlg::OnPollTick() {
+    if (refresher_->IsRunning()) {
+        tickDuringRead_ = true;
+        return;
+    }
+    StartRead(true);
+}
+
 void CResultDlg::StartRead(bool fromPollTimer) {
     CQelvaneApp& app = App();
-    // Start refuses while a read runs: the tick or click is dropped.
+    // Start refuses while a read runs: a click is dropped.
     if (!refresher_->Start(app.controlObject, app.routerInfo)) {
         return;
     }
     readFromPollTimer_ = fromPollTimer;
-    setCursor(Qt::WaitCursor);
+    ShowWaitCursor(true);
+}
+
+void CResultDlg::ShowWaitCursor(bool show) {
+    // The override shows over every window of the program, wherever the
+    // pointer is; it is set once and taken back once, however reads chain.
+    if (show == waitCursorShown_) {
+        return;
+    }
+    waitCursorShown_ = show;
+    if (show) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
 }
 
 void CResultDlg::OnReadFinished() {
@@ -189,10 +214,14 @@ void CResultDlg::OnReadFinished() {
     status.wanGateway = reading.wanGateway;
     status.wanMac = reading.wanMac;
     FillResultFields();
-    unsetCursor();
     if (readFromPollTimer_ && !status.wanIp.empty()) {
         pollTimer_.stop();
     }
+    // A tick that came during the read is due now; a stopped timer has none.
+    if (std::exchange(tickDuringRead_, false) && pollTimer_.isActive()) {
+        StartRead(true);
+    }
+    ShowWaitCursor(refresher_->IsRunning());
 }
 
 bool CResultDlg::IsReading() const {
@@ -201,8 +230,9 @@ bool CResultDlg::IsReading() const {
 
 void CResultDlg::StopPolling() {
     pollTimer_.stop();
+    tickDuringRead_ = false;
     refresher_->Cancel();
-    unsetCursor();
+    ShowWaitCursor(false);
 }
 
 void CResultDlg::SetReadPause(PauseFunction pause) {

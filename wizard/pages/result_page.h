@@ -4,10 +4,13 @@
 // again on Refresh.
 //
 // A read runs on StatusRefresher's worker, so the window never freezes for
-// the exchange and the wait after it. At most one read is in flight: a poll
-// tick or a Refresh click while one runs is dropped, since the reading that
-// arrives shortly is just as fresh. The reading is written into the
-// application's wanStatus and shown on the GUI thread.
+// the exchange and the wait after it. At most one read is in flight. A read
+// lasts about as long as the poll period, so most ticks fall during one: such
+// a tick is kept and starts the next read the moment the running one ends
+// (dropping it would halve the polling rate). A Refresh click during a read
+// is dropped, since the reading that arrives shortly is just as fresh. The
+// reading is written into the application's wanStatus and shown on the GUI
+// thread; while a read runs the wait cursor shows wherever the pointer is.
 #pragma once
 
 #include "pause_function.h"
@@ -53,13 +56,18 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void OnPollTick();
     void StartRead(bool fromPollTimer);
     void OnReadFinished();
     void RestartPolling();
     void SetField(int id, const QString& text);
+    void ShowWaitCursor(bool show);
 
     std::unique_ptr<StatusRefresher> refresher_;
-    QTimer pollTimer_;
+    // A child of the page, so that tests can reach it and drive its ticks.
+    QTimer pollTimer_{this};
     int pollPeriod_ = kResultPollPeriodMs;
     bool readFromPollTimer_ = false;
+    bool tickDuringRead_ = false;
+    bool waitCursorShown_ = false;  // the application override this page set
 };
