@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const std::string kLan = "192.168.0.1";
@@ -40,13 +42,35 @@ TEST(PppoeCheck, RequiresAccountThenPasswordAndStoresEscapedValues) {
     EXPECT_EQ(record.user, "old");
     EXPECT_EQ(page.account, "me&you");
 
-    page.password = QString::fromUtf8("pässword");  // passes the emptiness check, stored empty
+    page.password = "secret";
     EXPECT_EQ(CheckPppoePage(page, record), std::nullopt);
     EXPECT_EQ(page.account, "me%26you");
     EXPECT_EQ(record.user, "me%26you");
-    EXPECT_EQ(page.password, "");
-    EXPECT_EQ(record.password, "");
+    EXPECT_EQ(record.password, "secret");
     EXPECT_EQ(record.spare, "spare");
+}
+
+// The escaping would send an entry with such a character as nothing at all
+// (PUN=), and the router would then call the account wrong: it is refused.
+TEST(PppoeCheck, RefusesWhatCouldNotBeSentAsTyped) {
+    const std::tuple<QString, QString, QString> cases[] = {
+        {QString::fromUtf8("josé"), "pw", "Account Characters"},
+        {QString::fromUtf8("用户"), "", "Account Characters"},
+        {"user", QString::fromUtf8("pässword"), "Password Characters"},
+        {"user", "line\nbreak", "Password Characters"},
+        {"tab\there", "pw", "Account Characters"},
+    };
+    for (const auto& [account, password, key] : cases) {
+        PppoeParams record{"old", "old", ""};
+        PppoePageValues page{account, password};
+        EXPECT_EQ(CheckPppoePage(page, record), key) << account.toStdString();
+        EXPECT_EQ(record.user + record.password, "oldold");
+        EXPECT_EQ(page.account, account);
+    }
+    PppoeParams record;
+    PppoePageValues page{" ~all printable~ ", "x"};
+    EXPECT_EQ(CheckPppoePage(page, record), std::nullopt);
+    EXPECT_EQ(record.user, " %7eall printable%7e ");
 }
 
 TEST(TunnelCheck, StoresTheAddressModeFirstAndAppliesTheRulesInOrder) {
@@ -56,7 +80,11 @@ TEST(TunnelCheck, StoresTheAddressModeFirstAndAppliesTheRulesInOrder) {
     const std::pair<void (*)(TunnelPageValues&), QString> failures[] = {
         {[](TunnelPageValues& p) { p.server = 0, p.account.clear(); }, "Server IP address invalid"},
         {[](TunnelPageValues& p) { p.account.clear(), p.password.clear(); }, "User Name Empty"},
+        {[](TunnelPageValues& p) { p.account = QString::fromUtf8("usér"), p.password.clear(); },
+         "User Name Characters"},
         {[](TunnelPageValues& p) { p.password.clear(), p.ip = 0; }, "Password Empty"},
+        {[](TunnelPageValues& p) { p.password = QString::fromUtf8("密码"), p.ip = 0; },
+         "Password Characters"},
         {[](TunnelPageValues& p) { p.ip = 0, p.mask = 0; }, "IP address invalid"},
         {[](TunnelPageValues& p) { p.mask = Ip("255.0.255.0"), p.gateway = 0; }, "Subnet mask invalid"},
         {[](TunnelPageValues& p) { p.gateway = Ip("10.0.0.255"); }, "Default gateway invalid"},

@@ -6,6 +6,7 @@
 #include "instruction_page.h"
 #include "ip_address_ctrl.h"
 #include "language_keys.h"
+#include "message_box.h"
 #include "modal_watch.h"
 #include "page_test_helpers.h"
 #include "page_flow.h"
@@ -20,6 +21,7 @@
 #include "widget_test_app.h"
 
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -157,6 +159,7 @@ TEST(WanTypePage, DetectionReportsTheTypeFoundOrAFailure) {
 
         EXPECT_EQ(host.tasks, std::vector<int>{TASK_AUTO}) << c.result;
         EXPECT_EQ(box.count, 1) << c.result;
+        EXPECT_EQ(box.type, c.nameKey.isEmpty() ? kMessageWarning : kMessageInformation) << c.result;
         if (c.nameKey.isEmpty()) {
             EXPECT_EQ(box.title, Text(host, lang::kAutoDetectionFailure)) << c.result;
             EXPECT_EQ(box.message, Text(host, lang::kAutoDetectionFailureDesc)) << c.result;
@@ -184,12 +187,15 @@ TEST(PppoePage, CheckAccountsWarnsAboutEmptyFieldsThenReportsTheTask) {
 
     TypeInto(*page, CPPOESetDlg::kIdPassword, u"secret"_qs);
     host.taskResults = {1, 0};
-    for (QStringView expected : {lang::kCheckAccountsCorrect, lang::kCheckAccountsInaccuracy}) {
+    // Success wears the information picture, failure the warning sign.
+    for (const auto& [expected, picture] : {std::pair{lang::kCheckAccountsCorrect, kMessageInformation},
+                                            std::pair{lang::kCheckAccountsInaccuracy, kMessageWarning}}) {
         ShownBox outcome;
         AnswerNextBox(outcome);
         QTest::mouseClick(check, Qt::LeftButton);
         EXPECT_TRUE(outcome.title.isEmpty());
         EXPECT_EQ(outcome.message, Text(host, expected));
+        EXPECT_EQ(outcome.type, picture);
     }
     EXPECT_EQ(host.tasks, (std::vector<int>{TASK_CHECK, TASK_CHECK}));
     EXPECT_EQ(host.App().pppoeParams.user, "user");
@@ -215,10 +221,42 @@ TEST(PppoePage, KeepsWhatWasTypedAndStoresItEscapedAtEveryCheck) {
     EXPECT_EQ(page->Item<QLineEdit>(CPPOESetDlg::kIdAccount)->text(), u"a&b"_qs);
 }
 
+// Typed through an input method, as Chinese text is: the account would have
+// gone out as nothing (PUN=) and Check Accounts would have blamed it.
+TEST(PppoePage, RefusesAnAccountItCouldNotSendAsTyped) {
+    TestHost host(kLanguageIdSimpChinese);
+    auto page = OpenPage<CPPOESetDlg>(host);
+    auto* account = page->Item<QLineEdit>(CPPOESetDlg::kIdAccount);
+    account->setFocus();
+    QInputMethodEvent typed;
+    typed.setCommitString(QString::fromUtf8("张三"));
+    QApplication::sendEvent(account, &typed);
+    ASSERT_EQ(account->text(), QString::fromUtf8("张三"));
+    TypeInto(*page, CPPOESetDlg::kIdPassword, u"secret"_qs);
+    host.App().pppoeParams.user = "old";
+
+    ShownBox atCheck;
+    AnswerNextBox(atCheck);
+    QTest::mouseClick(page->GetDlgItem(CPPOESetDlg::kIdCheckAccounts), Qt::LeftButton);
+    EXPECT_EQ(atCheck.message, Text(host, lang::kAccountUnsendable));
+    EXPECT_EQ(atCheck.type, kMessageWarning);
+    EXPECT_TRUE(host.tasks.empty());
+
+    ShownBox atNext;
+    AnswerNextBox(atNext);
+    EXPECT_FALSE(page->PageCheck());
+    EXPECT_EQ(atNext.title, Text(host, lang::kWarningTitle));
+    EXPECT_EQ(atNext.message, Text(host, lang::kAccountUnsendable));
+    EXPECT_NE(atNext.message, lang::kAccountUnsendable.toString());  // the Chinese file has the key
+    EXPECT_EQ(host.App().pppoeParams.user, "old");
+    EXPECT_EQ(account->text(), QString::fromUtf8("张三"));
+}
+
 TEST(StaticIpPage, StoresDottedAddressesOrWarnsAndLeavesTheRecord) {
     TestHost host;
     auto page = OpenPage<CStaticIpDlg>(host);
-    EXPECT_EQ(page->Item<CIpAddressCtrl>(CStaticIpDlg::kIdIp)->Text(), u"0.0.0.0"_qs);
+    // The page starts at 0, shown as empty boxes.
+    EXPECT_EQ(page->Item<CIpAddressCtrl>(CStaticIpDlg::kIdIp)->Text(), u"..."_qs);
     host.App().staticIpParams.ip = "untouched";
     ShownBox warning;
     AnswerNextBox(warning);

@@ -4,6 +4,7 @@
 
 #include "dialog_base.h"
 #include "hw_static.h"
+#include "message_box.h"
 #include "modal_watch.h"
 #include "test_host.h"
 #include "widget_test_app.h"
@@ -24,6 +25,7 @@ struct ShownBox {
     int count = 0;
     QString title;
     QString message;
+    int type = 0;  // the picture's kind: kMessageWarning, kMessageInformation ...
 };
 
 // Answers the next message box with Enter and remembers what it said.
@@ -33,6 +35,9 @@ inline void AnswerNextBox(ShownBox& shown) {
         ++shown.count;
         shown.title = box->Item<CHwStatic>(kBoxTitle)->text();
         shown.message = box->Item<CHwStatic>(kBoxMessage)->text();
+        if (auto* messageBox = qobject_cast<CDlgMessageBox*>(modal)) {
+            shown.type = messageBox->Type();
+        }
         QTest::keyClick(modal, Qt::Key_Return);
     });
 }

@@ -28,6 +28,9 @@ inline constexpr QStringView kFinish = u"Finish";
 inline constexpr QStringView kExit = u"Exit";
 inline constexpr QStringView kLeaveMessage = u"Leave Massage";
 inline constexpr QStringView kConnectOk = u"Connect OK";
+// The router answered the link task's logins with 401: its text names the
+// settings file (%s) whose login the router refused.
+inline constexpr QStringView kLoginRefused = u"Login Refused";
 inline constexpr QStringView kSaveOk = u"Save OK";
 // The "Save OK" box asks for the empty key as its title; no entry has an
 // empty key, so the title stays empty like that of the "Connect OK" box.
@@ -42,6 +45,11 @@ inline constexpr QStringView kMacAddressInvalid = u"Mac address invalid";
 inline constexpr QStringView kAccountEmpty = u"Account Empty";
 inline constexpr QStringView kPasswordEmpty = u"Password Empty";
 inline constexpr QStringView kUserNameEmpty = u"User Name Empty";
+// An account, user name or password with a character the router's forms
+// cannot carry as typed (anything but printable ASCII).
+inline constexpr QStringView kAccountUnsendable = u"Account Characters";
+inline constexpr QStringView kUserNameUnsendable = u"User Name Characters";
+inline constexpr QStringView kPasswordUnsendable = u"Password Characters";
 inline constexpr QStringView kServerIpInvalid = u"Server IP address invalid";
 inline constexpr QStringView kIpAddressInvalid = u"IP address invalid";
 inline constexpr QStringView kSubnetMaskInvalid = u"Subnet mask invalid";
@@ -52,6 +60,8 @@ inline constexpr QStringView kWepKeyInvalid = u"WEP Key Invalid";
 inline constexpr QStringView kWpaKeyInvalid = u"WPA Key Invalid";
 inline constexpr QStringView kKeyTimeInvalid = u"Key Time Invalid";
 inline constexpr QStringView kSsidInvalid = u"SSID invaid";
+// An address octet refuses a keystroke that takes it past 255.
+inline constexpr QStringView kOctetRange = u"Enter a number from 0 to 255";
 
 // Connection-type pages.
 inline constexpr QStringView kCheckAccountsCorrect = u"Check accounts correct";
@@ -96,11 +106,12 @@ inline constexpr QStringView kModeBgnResult = u"11 b/g/n mode";
 // Keys the code asks for directly, by the window that asks.
 inline constexpr std::array kProgressKeys{kPrgLink, kPrgAuto, kPrgCheck, kPrgSave, kPrgReboot};
 inline constexpr std::array kMainWindowKeys{kAppName,   kStart,  kNext,   kFinish,  kExit,     kLeaveMessage,
-                                            kConnectOk, kSaveOk, kWebUrl, kModelNo, kVersionNo};
+                                            kConnectOk, kSaveOk, kWebUrl, kModelNo, kVersionNo, kLoginRefused};
 inline constexpr std::array kValidationKeys{
     kWarningTitle,    kMacAddressInvalid, kAccountEmpty,      kPasswordEmpty,  kUserNameEmpty,
     kServerIpInvalid, kIpAddressInvalid,  kSubnetMaskInvalid, kGatewayInvalid, kPrimaryDnsInvalid,
-    kSameSegment,     kWepKeyInvalid,     kWpaKeyInvalid,     kKeyTimeInvalid, kSsidInvalid};
+    kSameSegment,     kWepKeyInvalid,     kWpaKeyInvalid,     kKeyTimeInvalid, kSsidInvalid,
+    kAccountUnsendable, kUserNameUnsendable, kPasswordUnsendable, kOctetRange};
 inline constexpr std::array kConnectionPageKeys{kCheckAccountsCorrect,
                                                 kCheckAccountsInaccuracy,
                                                 kStatic,

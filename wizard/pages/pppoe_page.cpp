@@ -80,7 +80,10 @@ void CPPOESetDlg::OnCheckAccounts() {
     if (!PageCheck()) {
         return;
     }
-    const int result = Host().RunTask(TASK_CHECK);
-    const auto messageKey = result == 1 ? lang::kCheckAccountsCorrect : lang::kCheckAccountsInaccuracy;
-    ShowMessageBox(kMessageWarning, QString(), Lookup(messageKey.toString()));
+    // A working account is good news: the information picture, not the warning.
+    if (Host().RunTask(TASK_CHECK) == 1) {
+        ShowMessageBox(kMessageInformation, QString(), Lookup(lang::kCheckAccountsCorrect.toString()));
+    } else {
+        ShowMessageBox(kMessageWarning, QString(), Lookup(lang::kCheckAccountsInaccuracy.toString()));
+    }
 }

@@ -69,6 +69,19 @@ WarningKey CheckSegment(AddressValue ip, AddressValue mask, const std::string& l
     return std::nullopt;
 }
 
+// An account or password that would not reach the router as typed is
+// refused: the escaping would send nothing in its place, and the router
+// would then report the account as wrong.
+WarningKey CheckAccountText(const QString& text, QStringView emptyKey, QStringView unsendableKey) {
+    if (text.isEmpty()) {
+        return Warn(emptyKey);
+    }
+    if (!IsSendableFormText(text)) {
+        return Warn(unsendableKey);
+    }
+    return std::nullopt;
+}
+
 // The escaped value goes back into the page, the narrow form into the record.
 void StoreEscaped(QString& pageValue, std::string& recordValue) {
     pageValue = EncodeFormValue(pageValue);
@@ -141,6 +154,10 @@ QString EncodeFormValue(const QString& text) {
     return encoded;
 }
 
+bool IsSendableFormText(const QString& text) {
+    return AllOf(text, [](QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E; });
+}
+
 AddressValue ParseRouterLanAddress(const std::string& text) {
 #ifdef _WIN32
     return ntohl(inet_addr(text.c_str()));  // INADDR_NONE is 255.255.255.255 already
@@ -172,11 +189,12 @@ WarningKey CheckStaticIpPage(const StaticIpPageValues& page, const std::string& 
 }
 
 WarningKey CheckPppoePage(PppoePageValues& page, PppoeParams& record) {
-    if (page.account.isEmpty()) {
-        return Warn(lang::kAccountEmpty);
+    if (WarningKey warning = CheckAccountText(page.account, lang::kAccountEmpty, lang::kAccountUnsendable)) {
+        return warning;
     }
-    if (page.password.isEmpty()) {
-        return Warn(lang::kPasswordEmpty);
+    if (WarningKey warning =
+            CheckAccountText(page.password, lang::kPasswordEmpty, lang::kPasswordUnsendable)) {
+        return warning;
     }
     StoreEscaped(page.account, record.user);
     StoreEscaped(page.password, record.password);
@@ -188,11 +206,13 @@ WarningKey CheckTunnelPage(TunnelPageValues& page, const std::string& lanAddress
     if (!IsValidIpAddress(page.server)) {
         return Warn(lang::kServerIpInvalid);
     }
-    if (page.account.isEmpty()) {
-        return Warn(lang::kUserNameEmpty);
+    if (WarningKey warning =
+            CheckAccountText(page.account, lang::kUserNameEmpty, lang::kUserNameUnsendable)) {
+        return warning;
     }
-    if (page.password.isEmpty()) {
-        return Warn(lang::kPasswordEmpty);
+    if (WarningKey warning =
+            CheckAccountText(page.password, lang::kPasswordEmpty, lang::kPasswordUnsendable)) {
+        return warning;
     }
     const bool staticMode = page.addressMode == kAddressModeStatic;
     if (staticMode) {

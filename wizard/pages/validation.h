@@ -32,6 +32,11 @@ bool IsValidSsid(const QString& text);                // 1-32 of letters, digits
 // 10 or above 127 becomes the empty text.
 QString EncodeFormValue(const QString& text);
 
+// True when every character is printable ASCII (space to tilde): only such an
+// entry reaches the router as typed. The page checks refuse anything else, so
+// EncodeFormValue never turns a typed account or password into nothing.
+bool IsSendableFormText(const QString& text);
+
 // The key renewal time as C's atoi reads it ("12abc" gives 12, no digits 0).
 // A digit string too long for an int reads as INT_MAX, so however long the
 // entry is it can never wrap around into the valid range.
@@ -58,8 +63,9 @@ struct StaticIpPageValues {
 WarningKey CheckStaticIpPage(const StaticIpPageValues& page, const std::string& lanAddress,
                              StaticIpParams& record);
 
-// On success the page's own account and password are replaced by their
-// escaped form, which is also what the record receives.
+// Each field must be non-empty and sendable as typed. On success the page's
+// own account and password are replaced by their escaped form, which is also
+// what the record receives.
 struct PppoePageValues {
     QString account;
     QString password;
@@ -69,8 +75,9 @@ WarningKey CheckPppoePage(PppoePageValues& page, PppoeParams& record);
 inline constexpr int kAddressModeStatic = 0;
 inline constexpr int kAddressModeDynamic = 1;
 
-// PPTP and L2TP. The address mode is stored before any rule runs; the
-// address fields are checked and stored in static mode only.
+// PPTP and L2TP. The address mode is stored before any rule runs; account and
+// password follow the PPPoE rules; the address fields are checked and stored
+// in static mode only.
 struct TunnelPageValues {
     AddressValue server = 0;
     QString account;

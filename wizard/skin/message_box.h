@@ -31,6 +31,8 @@ public:
     explicit CDlgMessageBox(QWidget* parent = nullptr);
 
     void SetContent(int type, const QString& title, const QString& message);
+    // The type decides the picture (MsgBox_<type>.bmp) and the buttons.
+    int Type() const { return type_; }
 
     bool UpdateData(bool saveAndValidate) override;
 
