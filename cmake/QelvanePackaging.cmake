@@ -17,6 +17,17 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "dynamic IP, PPPoE, PPTP, L2TP) and the wireless settings, saves them and"
   "shows the resulting connection state. In English and Simplified Chinese.")
 
+# The package's version comes from the top entry of its changelog, whose
+# upstream part must be the project's.
+file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog changelog_top LIMIT_COUNT 1)
+if(NOT changelog_top MATCHES "^qelvane \\(([^-]+)-([^)]+)\\) ")
+  message(FATAL_ERROR "packaging/changelog: the top line is not 'qelvane (VERSION-REVISION) ...'")
+endif()
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "packaging/changelog is at ${CMAKE_MATCH_1}, the project at ${PROJECT_VERSION}")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_2})
+
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -31,5 +42,12 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 # kept by dconf; without them the wizard still sets up the router.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager, dconf-gsettings-backend | gsettings-backend")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/conffiles)
+# Debian's layout on top of the install rules: setting.ini as a conffile,
+# the copyright, the changelog and the lintian overrides; then the ldconfig
+# calls CPack adds for the private library go (the scripts say why).
+set(CPACK_QELVANE_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/packaging)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/debian_layout.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/drop_ldconfig_calls.cmake)
 
 include(CPack)

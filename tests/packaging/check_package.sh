@@ -2,8 +2,9 @@
 # check_package.sh CPACK BUILD_DIR SOURCE_DIR
 # Makes the Debian package from BUILD_DIR into a temporary folder, unpacks it
 # with dpkg-deb (it never installs the package, and never runs anything that
-# is in it: the shipped setting.ini names a real router) and checks what a
-# user's `apt install` would get.
+# is in it: the shipped setting.ini names a real router), checks what a
+# user's `apt install` would get and has lintian, Debian's own checker, look
+# at it. `scripts/package --check-install` is the check that installs it.
 set -uo pipefail
 
 cpack=$1 build=$2 source=$3
@@ -45,14 +46,21 @@ grep -q network-manager <<<"$depends" && fail "network-manager must be recommend
 grep -q network-manager <<<"$(field Recommends)" || fail "Recommends lacks network-manager"
 
 # The program directory, laid out as the wizard expects it.
-for file in Qelvane libTarnwick.so setting.ini Language/English.ini Language/SimpChinese.ini \
+for file in Qelvane libTarnwick.so Language/English.ini Language/SimpChinese.ini \
             Skin/logo.ico Skin/dlgMainUI.bmp Skin/en/Setup1.bmp Skin/cn/Setup1.bmp; do
   [[ -f $program_dir/$file ]] || fail "missing /usr/lib/qelvane/$file"
 done
 [[ -x $program_dir/Qelvane ]] || fail "Qelvane is not executable"
-cmp -s "$program_dir/setting.ini" "$source/packaging/setting.ini" ||
-  fail "the shipped setting.ini is not the factory one"
-grep -q '^LAN IP=192\.168\.0\.1$' "$program_dir/setting.ini" || fail "setting.ini lacks the factory address"
+# setting.ini is a conffile in /etc, read beside the program through a link.
+conffile="$root/etc/qelvane/setting.ini"
+cmp -s "$conffile" "$source/packaging/setting.ini" || fail "the shipped setting.ini is not the factory one"
+grep -q '^LAN IP=192\.168\.0\.1$' "$conffile" || fail "setting.ini lacks the factory address"
+[[ $(dpkg-deb -I "$deb" conffiles) == /etc/qelvane/setting.ini ]] || fail "setting.ini is not a conffile"
+[[ $(readlink "$program_dir/setting.ini") == /etc/qelvane/setting.ini ]] ||
+  fail "/usr/lib/qelvane/setting.ini does not link to /etc/qelvane/setting.ini"
+# The library is private, out of the loader's path: nothing to run ldconfig for.
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$')
+[[ -z $scripts ]] || fail "maintainer scripts in the package: $scripts"
 
 # Only the program and its library: no simulated router, driver, tools or tests.
 mapfile -t elves < <(find "$root" -type f -exec file {} + | grep ': *ELF' | cut -d: -f1 | sed "s|^$root||" | sort)
@@ -91,6 +99,12 @@ leaks=$(grep -rlF "$build" "$root")
 [[ -z $leaks ]] || fail "the build path $build is in: $leaks"
 owners=$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)
 [[ $owners == root/root ]] || fail "files not owned by root: $owners"
+
+# Debian's rules as lintian knows them: no error and no warning; what the
+# package deliberately does otherwise is overridden, with the reason, in
+# packaging/lintian-overrides.
+lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1 ||
+  { cat "$work/lintian.log" >&2; fail "lintian finds errors or warnings"; }
 
 if ((failures)); then
   echo "$failures check(s) failed for $(basename "$deb")" >&2
