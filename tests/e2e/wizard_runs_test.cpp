@@ -5,10 +5,12 @@
 
 #include "message_box.h"
 #include "page_flow.h"
+#include "progress_dlg.h"
 #include "wizard_page.h"
 #include "tour_scenarios.h"
 
 #include <QAbstractButton>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -99,63 +101,62 @@ TEST_P(WizardTypeRunTest, WelcomeToFinishSetsTheRouterUp) {
 
 INSTANTIATE_TEST_SUITE_P(
     Types, WizardTypeRunTest,
-    ::testing::Values(
-        TypeRun{"Dynamic", kIdDynamicIp, [](WizardTour&) {}, routersim::kWanDynamic,
-                [](const routersim::RouterState&) {}},
-        TypeRun{"Static", kIdStaticIp,
-                [](WizardTour& tour) {
-                    tour.ExpectPage(kPageStaticIp);
-                    tour.SetAddress(kPageStaticIp, 1030, QStringLiteral("198.51.100.7"));
-                    tour.SetAddress(kPageStaticIp, 1031, QStringLiteral("255.255.255.0"));
-                    tour.SetAddress(kPageStaticIp, 1032, QStringLiteral("198.51.100.1"));
-                    tour.SetAddress(kPageStaticIp, 1033, QStringLiteral("198.51.100.1"));
-                    tour.ClickNext();
-                },
-                routersim::kWanStatic,
-                [](const routersim::RouterState& state) {
-                    EXPECT_EQ(state.staticIp.ip, "198.51.100.7");
-                    EXPECT_EQ(state.staticIp.gateway, "198.51.100.1");
-                    EXPECT_EQ(state.wanIp, "198.51.100.7");
-                }},
-        TypeRun{"Pppoe", kIdPppoe,
-                [](WizardTour& tour) {
-                    tour.ExpectPage(kPagePppoe);
-                    tour.Type(kPagePppoe, kIdAccount, QString::fromLatin1(kIspUser));
-                    tour.Type(kPagePppoe, kIdPassword, QString::fromLatin1(kIspPassword));
-                    tour.ClickNext();
-                },
-                routersim::kWanPppoe,
-                [](const routersim::RouterState& state) {
-                    EXPECT_EQ(state.pppoe.user, kIspUser);
-                    EXPECT_EQ(state.pppoe.password, kIspPassword);
-                }},
-        TypeRun{"Pptp", kIdPptp,
-                [](WizardTour& tour) {
-                    tour.ExpectPage(kPageTunnel);
-                    tour.SetAddress(kPageTunnel, 1118, QStringLiteral("198.51.100.20"));
-                    tour.Type(kPageTunnel, 1119, QString::fromLatin1(kIspUser));
-                    tour.Type(kPageTunnel, 1120, QString::fromLatin1(kIspPassword));
-                    tour.Select(kPageTunnel, 1121, 1);  // dynamic addressing
-                    tour.ClickNext();
-                },
-                routersim::kWanPptp,
-                [](const routersim::RouterState& state) {
-                    EXPECT_EQ(state.pptp.server, "198.51.100.20");
-                    EXPECT_EQ(state.pptp.user, kIspUser);
-                }},
-        TypeRun{"L2tp", kIdL2tp,
-                [](WizardTour& tour) {
-                    tour.ExpectPage(kPageTunnel);
-                    tour.SetAddress(kPageTunnel, 1118, QStringLiteral("198.51.100.21"));
-                    tour.Type(kPageTunnel, 1119, QString::fromLatin1(kIspUser));
-                    tour.Type(kPageTunnel, 1120, QString::fromLatin1(kIspPassword));
-                    tour.Select(kPageTunnel, 1121, 1);
-                    tour.ClickNext();
-                },
-                routersim::kWanL2tp,
-                [](const routersim::RouterState& state) {
-                    EXPECT_EQ(state.l2tp.server, "198.51.100.21");
-                }}),
+    ::testing::Values(TypeRun{"Dynamic", kIdDynamicIp, [](WizardTour&) {}, routersim::kWanDynamic,
+                              [](const routersim::RouterState&) {}},
+                      TypeRun{"Static", kIdStaticIp,
+                              [](WizardTour& tour) {
+                                  tour.ExpectPage(kPageStaticIp);
+                                  tour.SetAddress(kPageStaticIp, 1030, QStringLiteral("198.51.100.7"));
+                                  tour.SetAddress(kPageStaticIp, 1031, QStringLiteral("255.255.255.0"));
+                                  tour.SetAddress(kPageStaticIp, 1032, QStringLiteral("198.51.100.1"));
+                                  tour.SetAddress(kPageStaticIp, 1033, QStringLiteral("198.51.100.1"));
+                                  tour.ClickNext();
+                              },
+                              routersim::kWanStatic,
+                              [](const routersim::RouterState& state) {
+                                  EXPECT_EQ(state.staticIp.ip, "198.51.100.7");
+                                  EXPECT_EQ(state.staticIp.gateway, "198.51.100.1");
+                                  EXPECT_EQ(state.wanIp, "198.51.100.7");
+                              }},
+                      TypeRun{"Pppoe", kIdPppoe,
+                              [](WizardTour& tour) {
+                                  tour.ExpectPage(kPagePppoe);
+                                  tour.Type(kPagePppoe, kIdAccount, QString::fromLatin1(kIspUser));
+                                  tour.Type(kPagePppoe, kIdPassword, QString::fromLatin1(kIspPassword));
+                                  tour.ClickNext();
+                              },
+                              routersim::kWanPppoe,
+                              [](const routersim::RouterState& state) {
+                                  EXPECT_EQ(state.pppoe.user, kIspUser);
+                                  EXPECT_EQ(state.pppoe.password, kIspPassword);
+                              }},
+                      TypeRun{"Pptp", kIdPptp,
+                              [](WizardTour& tour) {
+                                  tour.ExpectPage(kPageTunnel);
+                                  tour.SetAddress(kPageTunnel, 1118, QStringLiteral("198.51.100.20"));
+                                  tour.Type(kPageTunnel, 1119, QString::fromLatin1(kIspUser));
+                                  tour.Type(kPageTunnel, 1120, QString::fromLatin1(kIspPassword));
+                                  tour.Select(kPageTunnel, 1121, 1);  // dynamic addressing
+                                  tour.ClickNext();
+                              },
+                              routersim::kWanPptp,
+                              [](const routersim::RouterState& state) {
+                                  EXPECT_EQ(state.pptp.server, "198.51.100.20");
+                                  EXPECT_EQ(state.pptp.user, kIspUser);
+                              }},
+                      TypeRun{"L2tp", kIdL2tp,
+                              [](WizardTour& tour) {
+                                  tour.ExpectPage(kPageTunnel);
+                                  tour.SetAddress(kPageTunnel, 1118, QStringLiteral("198.51.100.21"));
+                                  tour.Type(kPageTunnel, 1119, QString::fromLatin1(kIspUser));
+                                  tour.Type(kPageTunnel, 1120, QString::fromLatin1(kIspPassword));
+                                  tour.Select(kPageTunnel, 1121, 1);
+                                  tour.ClickNext();
+                              },
+                              routersim::kWanL2tp,
+                              [](const routersim::RouterState& state) {
+                                  EXPECT_EQ(state.l2tp.server, "198.51.100.21");
+                              }}),
     [](const ::testing::TestParamInfo<TypeRun>& info) { return std::string(info.param.name); });
 
 TEST(WizardRun, PppoeTourWithDetectionAndWpa2) {
@@ -173,17 +174,43 @@ TEST(WizardRun, PppoeTourWithDetectionAndWpa2) {
     EXPECT_EQ(run.app().wanStatus.wanIp, state.wanIp);
 }
 
-TEST(WizardRun, WrongLoginShowsTheLinkErrorAndNextRetries) {
+// A router that does not answer gets the cabling picture; one that refuses
+// the login of setting.ini gets a warning that names the file, not the
+// picture. Next retries either way.
+TEST(WizardRun, LinkErrorsSayWhetherTheRouterAnsweredAndNextRetries) {
     WizardRun run(kEnglish, ShortPause);
     ASSERT_TRUE(run.Start(run.RouterOptions('3')));
     const std::string rightPassword = run.app().routerInfo.password;
-    run.app().routerInfo.password = "not-the-password";
+    run.router().setFault(routersim::Fault::Reset);
     WizardTour& tour = run.tour();
     for (int page = kPageWelcome; page <= kPageSetup4; ++page) {
         tour.ExpectPage(page);
         tour.ClickNext();
     }
     tour.AnswerLinkError();
+    tour.ExpectPage(kPageSetup4);
+    tour.Add(QStringLiteral("the router answers but not to this login"), [&] {
+        run.router().setFault(routersim::Fault::None);
+        run.app().routerInfo.password = "not-the-password";
+        return true;
+    });
+    tour.ClickNext();
+    tour.Add(QStringLiteral("a warning, not the link-error picture"), [&run] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == &run.window() || !modal->isVisible() ||
+            qobject_cast<CProgressDlg*>(modal) != nullptr) {
+            return false;
+        }
+        auto* box = qobject_cast<CDlgMessageBox*>(modal);
+        EXPECT_NE(box, nullptr) << "the link-error picture came up for a refused login";
+        if (box != nullptr) {
+            EXPECT_EQ(box->Type(), kMessageWarning);
+        }
+        return true;
+    });
+    // The file the login was read from, as the program read it.
+    const QString settingsPath = BinDirectory() + QStringLiteral("setting.ini");
+    tour.AnswerMessageBox(kOk, QString(), settingsPath);
     tour.ExpectPage(kPageSetup4);
     tour.Add(QStringLiteral("fix the login"), [&] {
         run.app().routerInfo.password = rightPassword;
@@ -205,10 +232,9 @@ struct DetectionCase {
 };
 
 TEST(WizardRun, DetectionMovesToTheDetectedTypeOrReportsFailure) {
-    for (const DetectionCase& detection : {DetectionCase{'1', true, kPageStaticIp},
-                                           DetectionCase{'2', true, kPageMacClone},
-                                           DetectionCase{'3', true, kPagePppoe},
-                                           DetectionCase{'4', false, kPageWanType}}) {
+    for (const DetectionCase& detection :
+         {DetectionCase{'1', true, kPageStaticIp}, DetectionCase{'2', true, kPageMacClone},
+          DetectionCase{'3', true, kPagePppoe}, DetectionCase{'4', false, kPageWanType}}) {
         SCOPED_TRACE(detection.routerAnswer);
         WizardRun run(kEnglish, ShortPause);
         ASSERT_TRUE(run.Start(run.RouterOptions(detection.routerAnswer)));
@@ -271,6 +297,52 @@ TEST(WizardRun, CheckAccountsSaysWhetherTheIspTookTheAccount) {
     EXPECT_FALSE(tour.Failed()) << qPrintable(tour.Failure());
 }
 
+// An account with a character the router's form cannot carry is refused at
+// Check Accounts and at Next, and the router never gets an empty PUN= for it;
+// retyped, it goes out as typed.
+TEST(WizardRun, ANonAsciiPppoeAccountIsRefusedAndNeverSentEmpty) {
+    WizardRun run(kEnglish, ShortPause);
+    ASSERT_TRUE(run.Start(run.RouterOptions('3')));
+    WizardTour& tour = run.tour();
+    AddToTypePage(tour);
+    tour.Click(kPageWanType, kIdPppoe);
+    tour.ExpectPage(kPagePppoe);
+    // Typed through an input method, the way Chinese text arrives.
+    const QString typed = QString::fromUtf8("\u5f20\u4e09");
+    tour.Add(QStringLiteral("type the account through an input method"), [&] {
+        auto* account = qobject_cast<QLineEdit*>(run.window().Page(kPagePppoe)->GetDlgItem(kIdAccount));
+        account->setFocus(Qt::MouseFocusReason);
+        QInputMethodEvent commit;
+        commit.setCommitString(typed);
+        QApplication::sendEvent(account, &commit);
+        EXPECT_EQ(account->text(), typed);
+        return true;
+    });
+    tour.Type(kPagePppoe, kIdPassword, QString::fromLatin1(kIspPassword));
+    const QString refused = run.app().languageTable.Lookup(QStringLiteral("Account Characters"));
+    tour.Click(kPagePppoe, kIdCheckAccounts);
+    tour.AnswerMessageBox(kOk, QString(), refused);
+    tour.ExpectPage(kPagePppoe);
+    tour.ClickNext();
+    tour.AnswerMessageBox(kOk, QString(), refused);
+    tour.ExpectPage(kPagePppoe);
+    tour.Type(kPagePppoe, kIdAccount, QString::fromLatin1(kIspUser));
+    tour.ClickNext();
+    AddToFinish(tour);
+    EXPECT_EQ(run.Run(), kFinishedResult);
+    ASSERT_FALSE(tour.Failed()) << qPrintable(tour.Failure());
+
+    int pppoeForms = 0;
+    for (const std::string& request : run.router().requests()) {
+        if (request.find("WANT=3&") != std::string::npos) {
+            ++pppoeForms;
+            EXPECT_EQ(request.find("&PUN=&"), std::string::npos) << request;
+        }
+    }
+    EXPECT_EQ(pppoeForms, 1);
+    EXPECT_EQ(run.router().state().pppoe.user, kIspUser);
+}
+
 TEST(WizardRun, ASaveTheRouterDidNotTakeGoesToTheResultPageWithoutRestarting) {
     WizardRun run(kEnglish, ShortPause);
     ASSERT_TRUE(run.Start(run.RouterOptions('3')));
@@ -326,7 +398,8 @@ TEST(WizardRun, BackFromEveryPageAndTheCloseQuestion) {
         tour.ExpectPage(page - 1);
     }
     tour.Add(QStringLiteral("Manual instead of Back on the welcome page"), [&run] {
-        return run.window().GetDlgItem(kIdManual)->isVisible() && run.window().GetDlgItem(kIdBack)->isHidden();
+        return run.window().GetDlgItem(kIdManual)->isVisible() &&
+               run.window().GetDlgItem(kIdBack)->isHidden();
     });
     // Exit asks; No keeps the wizard, the close box asks the same.
     tour.ClickExit();
@@ -354,7 +427,8 @@ TEST(WizardRun, ChineseOffersNoTunnelsAndSpeaksChinese) {
         if (box == nullptr || !box->isVisible()) {
             return false;
         }
-        EXPECT_EQ(box->Item<QAbstractButton>(kOk)->text(), run.app().languageTable.Lookup(QStringLiteral("OK")));
+        EXPECT_EQ(box->Item<QAbstractButton>(kOk)->text(),
+                  run.app().languageTable.Lookup(QStringLiteral("OK")));
         return true;
     });
     tour.AnswerMessageBox(kOk);

@@ -70,6 +70,10 @@ constexpr ControlTemplate kAboutControls[] = {
 };
 constexpr DialogTemplate kAboutTemplate{kAboutTemplateId, 235, 55, false, kAboutControls};
 
+// The link task's result when the router answered both logins with 401;
+// -1 means no answer at all.
+constexpr int kLoginRefusedResult = 0;
+
 // "About (&A)..." of the window menu.
 constexpr char16_t kAboutMenuText[] = u"About (&A)...";
 
@@ -143,11 +147,13 @@ void CQelvaneDlg::StyleControls() {
 void CQelvaneDlg::CreatePages() {
     // The order gives each page its index in the flow.
     CWizardPage* const created[] = {
-        new CWelcomeDlg(*this, this),    new CSetup1Dlg(*this, this),     new CSetup2Dlg(*this, this),
-        new CSetup3Dlg(*this, this),     new CSetup4Dlg(*this, this),     new CSetup5Dlg(*this, this),
-        new CPPOESetDlg(*this, this),    new CStaticIpDlg(*this, this),   new CPPTPSettingDlg(*this, this),
-        new CMacCloneDlg(*this, this),   new CWirelessSettingDlg(*this, this),
-        new CSecuritySettingDlg(*this, this), new CResultDlg(*this, this),
+        new CWelcomeDlg(*this, this),         new CSetup1Dlg(*this, this),
+        new CSetup2Dlg(*this, this),          new CSetup3Dlg(*this, this),
+        new CSetup4Dlg(*this, this),          new CSetup5Dlg(*this, this),
+        new CPPOESetDlg(*this, this),         new CStaticIpDlg(*this, this),
+        new CPPTPSettingDlg(*this, this),     new CMacCloneDlg(*this, this),
+        new CWirelessSettingDlg(*this, this), new CSecuritySettingDlg(*this, this),
+        new CResultDlg(*this, this),
     };
     bool failed = false;
     for (CWizardPage* page : created) {
@@ -242,8 +248,18 @@ void CQelvaneDlg::Finish() {
 }
 
 bool CQelvaneDlg::RunLinkStep() {
-    if (RunTask(TASK_LINK) == 1) {
+    const int result = RunTask(TASK_LINK);
+    if (result == 1) {
         return ShowMessageBox(kMessageInformation, QString(), Text(app_, lang::kConnectOk)) == kResultOk;
+    }
+    if (result == kLoginRefusedResult) {
+        // The router is there and answered: the cabling picture would send
+        // the user to the wrong place. The login comes from setting.ini, so
+        // the message names the file that was read.
+        const QString settings = NativePath(app_.Settings().Path());
+        ShowMessageBox(kMessageWarning, Text(app_, lang::kWarningTitle),
+                       FormatString(Text(app_, lang::kLoginRefused), settings));
+        return false;
     }
     CLookInfo linkError(app_);
     linkError.DoModal();
@@ -253,9 +269,8 @@ bool CQelvaneDlg::RunLinkStep() {
 void CQelvaneDlg::RunSaveSteps() {
     // Only a save the router took is confirmed and followed by the restart:
     // "not sent" (-1) is no reason to say "Save OK".
-    if (RunTask(TASK_SAVE) == 1 &&
-        ShowMessageBox(kMessageInformation, Text(app_, lang::kSaveOkTitle), Text(app_, lang::kSaveOk)) ==
-            kResultOk) {
+    if (RunTask(TASK_SAVE) == 1 && ShowMessageBox(kMessageInformation, Text(app_, lang::kSaveOkTitle),
+                                                  Text(app_, lang::kSaveOk)) == kResultOk) {
         RunTask(TASK_REBOOT);
     }
 }
@@ -265,29 +280,30 @@ void CQelvaneDlg::GoNext() {
     const int wanType = app_.routerInfo.wanType;
     bool passed = true;
     switch (page) {
-    case kPageSetup4:
-        passed = RunLinkStep();
-        break;
-    case kPageWanType:
-        if (wanType == kWanPptp || wanType == kWanL2tp) {
-            if (auto* tunnel = qobject_cast<CPPTPSettingDlg*>(Page(kPageTunnel))) {
-                tunnel->SetTitleText(wanType == kWanPptp ? QStringLiteral("PPTP") : QStringLiteral("L2TP"));
+        case kPageSetup4:
+            passed = RunLinkStep();
+            break;
+        case kPageWanType:
+            if (wanType == kWanPptp || wanType == kWanL2tp) {
+                if (auto* tunnel = qobject_cast<CPPTPSettingDlg*>(Page(kPageTunnel))) {
+                    tunnel->SetTitleText(wanType == kWanPptp ? QStringLiteral("PPTP")
+                                                             : QStringLiteral("L2TP"));
+                }
             }
-        }
-        break;
-    case kPagePppoe:
-    case kPageStaticIp:
-    case kPageTunnel:
-    case kPageMacClone:
-    case kPageWireless:
-    case kPageSecurity:
-        passed = Page(page) != nullptr && Page(page)->PageCheck();
-        if (passed && page == kPageSecurity) {
-            RunSaveSteps();
-        }
-        break;
-    default:
-        break;
+            break;
+        case kPagePppoe:
+        case kPageStaticIp:
+        case kPageTunnel:
+        case kPageMacClone:
+        case kPageWireless:
+        case kPageSecurity:
+            passed = Page(page) != nullptr && Page(page)->PageCheck();
+            if (passed && page == kPageSecurity) {
+                RunSaveSteps();
+            }
+            break;
+        default:
+            break;
     }
     const PageStep step = NextPage(page, wanType, passed);
     if (step.show) {
@@ -321,7 +337,8 @@ void CQelvaneDlg::OnWebLink() {
 }
 
 void CQelvaneDlg::OnCancel() {
-    if (ShowMessageBox(kMessageQuestion, Text(app_, lang::kExit), Text(app_, lang::kLeaveMessage)) == kResultYes) {
+    if (ShowMessageBox(kMessageQuestion, Text(app_, lang::kExit), Text(app_, lang::kLeaveMessage)) ==
+        kResultYes) {
         DestroyPages();
         EndDialog(0);
     }
