@@ -27,6 +27,8 @@
 #include "wireless_page.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace {
@@ -255,8 +257,11 @@ bool CQelvaneDlg::RunLinkStep() {
     if (result == kLoginRefusedResult) {
         // The router is there and answered: the cabling picture would send
         // the user to the wrong place. The login comes from setting.ini, so
-        // the message names the file that was read.
-        const QString settings = NativePath(app_.Settings().Path());
+        // the message names the file that was read; where that is a link
+        // (an installed copy keeps it under /etc), the file it leads to.
+        const QString read = NativePath(app_.Settings().Path());
+        const QString target = QFileInfo(read).canonicalFilePath();
+        const QString settings = QDir::toNativeSeparators(target.isEmpty() ? read : target);
         ShowMessageBox(kMessageWarning, Text(app_, lang::kWarningTitle),
                        FormatString(Text(app_, lang::kLoginRefused), settings));
         return false;
