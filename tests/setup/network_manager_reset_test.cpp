@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMetaType>
+#include <QMultiMap>
+#include <QProcess>
+#include <QtEndian>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -24,8 +27,8 @@ ConnectionSettings FixedProfile() {
     settings[QStringLiteral("ipv4")] = {
         {QStringLiteral("method"), QStringLiteral("manual")},
         {QStringLiteral("address-data"),
-         QVariant::fromValue(QList<QVariantMap>{
-             {{QStringLiteral("address"), QStringLiteral("192.168.1.10")}, {QStringLiteral("prefix"), 24u}}})},
+         QVariant::fromValue(QList<QVariantMap>{{{QStringLiteral("address"), QStringLiteral("192.168.1.10")},
+                                                 {QStringLiteral("prefix"), 24u}}})},
         {QStringLiteral("gateway"), QStringLiteral("192.168.1.1")},
         {QStringLiteral("dns"), QVariant::fromValue(QList<uint>{htonl(0x09090909)})},
         {QStringLiteral("ignore-auto-dns"), true},
@@ -57,10 +60,13 @@ TEST(DhcpProfile, AutomaticAddressingDropsEveryFixedValueAndKeepsTheRest) {
 TEST(DhcpProfile, UndoCommandRestoresTheOldValuesInBothWireForms) {
     ConnectionSettings settings = FixedProfile();
     settings[QStringLiteral("connection")] = {{QStringLiteral("id"), QStringLiteral("Bob's desk")}};
-    EXPECT_EQ(DescribeFixedIpv4(settings), QStringLiteral("addresses 192.168.1.10/24, gateway 192.168.1.1, DNS 9.9.9.9"));
+    EXPECT_EQ(DescribeFixedIpv4(settings),
+              QStringLiteral("addresses 192.168.1.10/24, gateway 192.168.1.1, DNS 9.9.9.9"));
     EXPECT_EQ(UndoCommand(settings),
-              QStringLiteral("nmcli connection modify 'Bob'\\''s desk' ipv4.method 'manual' ipv4.addresses "
-                             "'192.168.1.10/24' ipv4.gateway '192.168.1.1' ipv4.dns '9.9.9.9' ipv4.ignore-auto-dns yes"));
+              QStringLiteral(
+                  "nmcli connection modify 'Bob'\\''s desk' ipv4.method 'manual' ipv4.addresses "
+                  "'192.168.1.10/24' ipv4.gateway '192.168.1.1' ipv4.dns '9.9.9.9' ipv4.ignore-auto-dns yes "
+                  "&& nmcli connection up 'Bob'\\''s desk'"));
 
     // Older NetworkManager: [address, prefix, gateway] in network byte order.
     ConnectionSettings old;
@@ -71,6 +77,62 @@ TEST(DhcpProfile, UndoCommandRestoresTheOldValuesInBothWireForms) {
     };
     EXPECT_EQ(DescribeFixedIpv4(old), QStringLiteral("addresses 10.0.0.5/8"));
 }
+
+// The flags of every method call on the bus, by method name, read from
+// dbus-monitor's capture: dbusmock's call log does not keep them.
+class CallFlagsMonitor {
+public:
+    explicit CallFlagsMonitor(const QString& address) {
+        monitor_.start(QStringLiteral("dbus-monitor"),
+                       {QStringLiteral("--address"), address, QStringLiteral("--pcap")});
+        // The capture's header comes once the monitor is in place.
+        while (capture_.size() < kFileHeader && monitor_.waitForReadyRead(5000)) {
+            capture_ += monitor_.readAllStandardOutput();
+        }
+    }
+    ~CallFlagsMonitor() { Stop(); }
+
+    static constexpr quint8 kAllowInteractiveAuthorisation = 0x4;
+
+    // Method name -> the flags of each call of it.
+    QMultiMap<QString, quint8> Calls() {
+        Stop();
+        QMultiMap<QString, quint8> calls;
+        for (qsizetype at = kFileHeader; at + kRecordHeader <= capture_.size();) {
+            const quint32 length = qFromLittleEndian<quint32>(capture_.constData() + at + 8);
+            const QByteArray message = capture_.mid(at + kRecordHeader, length);
+            at += kRecordHeader + length;
+            constexpr char kMethodCall = 1;
+            if (message.size() < 16 || message[1] != kMethodCall) {
+                continue;
+            }
+            // Header field 3 is the member: code, signature "s", padding, length, name.
+            const qsizetype field = message.indexOf(QByteArray("\x03\x01s\x00", 4));
+            if (field >= 0 && field + 8 <= message.size()) {
+                const quint32 size = qFromLittleEndian<quint32>(message.constData() + field + 4);
+                calls.insert(QString::fromLatin1(message.mid(field + 8, size)), quint8(message[2]));
+            }
+        }
+        return calls;
+    }
+
+private:
+    static constexpr qsizetype kFileHeader = 24;
+    static constexpr qsizetype kRecordHeader = 16;
+
+    void Stop() {
+        if (monitor_.state() != QProcess::NotRunning) {
+            monitor_.waitForReadyRead(200);
+            capture_ += monitor_.readAllStandardOutput();
+            monitor_.kill();
+            monitor_.waitForFinished(5000);
+            capture_ += monitor_.readAllStandardOutput();
+        }
+    }
+
+    QProcess monitor_;
+    QByteArray capture_;
+};
 
 class NetworkManagerResetTest : public ::testing::Test {
 protected:
@@ -92,8 +154,9 @@ protected:
     // NetworkManager's ActivateConnection(profile, device, specific object) as python code.
     void ReplaceActivation(const QString& code) {
         bus_.ReplaceMethod(QStringLiteral("/org/freedesktop/NetworkManager"),
-                           QStringLiteral("org.freedesktop.NetworkManager"), QStringLiteral("ActivateConnection"),
-                           QStringLiteral("ooo"), QStringLiteral("o"), code);
+                           QStringLiteral("org.freedesktop.NetworkManager"),
+                           QStringLiteral("ActivateConnection"), QStringLiteral("ooo"), QStringLiteral("o"),
+                           code);
     }
 
     int argc_ = 1;
@@ -123,13 +186,38 @@ TEST_F(NetworkManagerResetTest, FixedWiredProfileGoesToDhcpIsReactivatedAndTheCh
     const QVariant mac = stored.value(QStringLiteral("802-3-ethernet")).value(QStringLiteral("mac-address"));
     EXPECT_EQ(mac.userType(), QMetaType::QByteArray);
     EXPECT_EQ(mac.toByteArray(), QByteArray::fromHex("001122334455"));
-    EXPECT_EQ(stored.value(QStringLiteral("802-3-ethernet")).value(QStringLiteral("mtu")).userType(), QMetaType::UInt);
-    EXPECT_NE(bus_.ActiveConnectionOf(device), QStringLiteral("/org/freedesktop/NetworkManager/ActiveConnection/before"))
+    EXPECT_EQ(stored.value(QStringLiteral("802-3-ethernet")).value(QStringLiteral("mtu")).userType(),
+              QMetaType::UInt);
+    EXPECT_NE(bus_.ActiveConnectionOf(device),
+              QStringLiteral("/org/freedesktop/NetworkManager/ActiveConnection/before"))
         << "the profile was not activated again";
     ASSERT_EQ(log_.size(), 1) << Log().toStdString();
-    for (const char* part : {"eth0", "\"Office desk\"", "method manual", "192.168.1.10/24", "gateway 192.168.1.1",
-                             "nmcli connection modify"}) {
-        EXPECT_TRUE(log_[0].contains(QString::fromLatin1(part))) << part << " missing in " << Log().toStdString();
+    for (const char* part : {"eth0", "\"Office desk\"", "method manual", "192.168.1.10/24",
+                             "gateway 192.168.1.1", "nmcli connection modify"}) {
+        EXPECT_TRUE(log_[0].contains(QString::fromLatin1(part)))
+            << part << " missing in " << Log().toStdString();
+    }
+}
+
+TEST_F(NetworkManagerResetTest, CallsThatChangeAProfileMayAskForAPasswordAndReadsMayNot) {
+    ASSERT_TRUE(bus_.StartNetworkManager());
+    const QString device = bus_.AddEthernetDevice(QStringLiteral("eth0"));
+    bus_.Activate(device, bus_.AddProfile(QStringLiteral("Desk"), FixedProfile()), QStringLiteral("desk"));
+    CallFlagsMonitor monitor(bus_.address());
+
+    EXPECT_EQ(Reset().switchedToDhcp, 1) << Log().toStdString();
+
+    const QMultiMap<QString, quint8> calls = monitor.Calls();
+    // dbusmock has no Update2: both it and the Update that follows count.
+    for (const char* method : {"Update2", "Update", "ActivateConnection"}) {
+        const QList<quint8> flags = calls.values(QString::fromLatin1(method));
+        ASSERT_FALSE(flags.isEmpty()) << method << " not seen";
+        for (quint8 flag : flags) {
+            EXPECT_TRUE(flag & CallFlagsMonitor::kAllowInteractiveAuthorisation) << method;
+        }
+    }
+    for (quint8 flag : calls.values(QStringLiteral("GetSettings"))) {
+        EXPECT_FALSE(flag & CallFlagsMonitor::kAllowInteractiveAuthorisation) << "GetSettings";
     }
 }
 
@@ -140,7 +228,8 @@ TEST_F(NetworkManagerResetTest, DhcpProfilesWifiAndIdleDevicesAreLeftAlone) {
     bus_.Activate(wired, dhcp, QStringLiteral("wired"));
     const QString wifi = bus_.AddWifiDevice(QStringLiteral("wlan0"));
     ConnectionSettings wifiSettings = FixedProfile();
-    wifiSettings[QStringLiteral("connection")] = {{QStringLiteral("type"), QStringLiteral("802-11-wireless")}};
+    wifiSettings[QStringLiteral("connection")] = {
+        {QStringLiteral("type"), QStringLiteral("802-11-wireless")}};
     const QString wifiProfile = bus_.AddProfile(QStringLiteral("Home Wi-Fi"), wifiSettings);
     bus_.Activate(wifi, wifiProfile, QStringLiteral("wifi"));
     bus_.AddEthernetDevice(QStringLiteral("eth1"));  // cabled to nothing: no active profile
@@ -151,7 +240,8 @@ TEST_F(NetworkManagerResetTest, DhcpProfilesWifiAndIdleDevicesAreLeftAlone) {
     EXPECT_EQ(outcome.switchedToDhcp, 0);
     EXPECT_EQ(outcome.failed, 0);
     EXPECT_EQ(Ipv4Method(bus_.ProfileSettings(wifiProfile)), QStringLiteral("manual"));
-    EXPECT_EQ(bus_.ActiveConnectionOf(wired), QStringLiteral("/org/freedesktop/NetworkManager/ActiveConnection/wired"))
+    EXPECT_EQ(bus_.ActiveConnectionOf(wired),
+              QStringLiteral("/org/freedesktop/NetworkManager/ActiveConnection/wired"))
         << "a DHCP profile was reconnected for nothing";
     EXPECT_TRUE(log_.isEmpty()) << Log().toStdString();
 }
@@ -174,28 +264,34 @@ TEST_F(NetworkManagerResetTest, RefusedAuthorisationAndFailedActivationAreLogged
     EXPECT_EQ(outcome.failed, 1);
     EXPECT_EQ(Ipv4Method(bus_.ProfileSettings(refused)), QStringLiteral("manual"));
     EXPECT_EQ(Ipv4Method(bus_.ProfileSettings(profile)), QStringLiteral("auto"));
-    EXPECT_TRUE(Log().contains(QStringLiteral("eth0: profile \"Locked\" left on fixed addresses"))) << Log().toStdString();
+    EXPECT_TRUE(Log().contains(QStringLiteral("eth0: profile \"Locked\" left on fixed addresses")))
+        << Log().toStdString();
     EXPECT_TRUE(Log().contains(QStringLiteral("PermissionDenied"))) << Log().toStdString();
 
     // A profile that will not come up again: changed, said so, counted as failed.
     const QString third = bus_.AddProfile(QStringLiteral("Flaky"), FixedProfile());
     bus_.Activate(device, third, QStringLiteral("flaky"));
-    ReplaceActivation(QStringLiteral("raise dbus.exceptions.DBusException('No carrier', "
-                      "name='org.freedesktop.NetworkManager.UnknownConnection')"));
+    ReplaceActivation(
+        QStringLiteral("raise dbus.exceptions.DBusException('No carrier', "
+                       "name='org.freedesktop.NetworkManager.UnknownConnection')"));
     log_.clear();
     outcome = Reset();
     EXPECT_EQ(outcome.switchedToDhcp, 0);
     EXPECT_EQ(outcome.failed, 2);
-    EXPECT_TRUE(Log().contains(QStringLiteral("eth1: profile \"Flaky\" not re-activated"))) << Log().toStdString();
+    EXPECT_TRUE(Log().contains(QStringLiteral("eth1: profile \"Flaky\" not re-activated")))
+        << Log().toStdString();
 
     // Activated, then dropped again before it came up.
-    bus_.Activate(device, bus_.AddProfile(QStringLiteral("Dropping"), FixedProfile()), QStringLiteral("dropping"));
-    ReplaceActivation(QStringLiteral("ret = dbus.ObjectPath(self.AddActiveConnection([args[1]], args[0], '/', "
-                      "'dropped', dbus.UInt32(4)))"));
+    bus_.Activate(device, bus_.AddProfile(QStringLiteral("Dropping"), FixedProfile()),
+                  QStringLiteral("dropping"));
+    ReplaceActivation(
+        QStringLiteral("ret = dbus.ObjectPath(self.AddActiveConnection([args[1]], args[0], '/', "
+                       "'dropped', dbus.UInt32(4)))"));
     log_.clear();
     outcome = Reset();
     EXPECT_EQ(outcome.failed, 2);
-    EXPECT_TRUE(Log().contains(QStringLiteral("eth1: profile \"Dropping\" did not come up again"))) << Log().toStdString();
+    EXPECT_TRUE(Log().contains(QStringLiteral("eth1: profile \"Dropping\" did not come up again")))
+        << Log().toStdString();
 }
 
 TEST_F(NetworkManagerResetTest, NoNetworkManagerOrAHungOneCostsNoMoreThanItsTimeOut) {
@@ -208,7 +304,8 @@ TEST_F(NetworkManagerResetTest, NoNetworkManagerOrAHungOneCostsNoMoreThanItsTime
     const QString profile = bus_.AddProfile(QStringLiteral("Desk"), FixedProfile());
     bus_.Activate(device, profile, QStringLiteral("desk"));
     bus_.ReplaceMethod(profile, QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection"),
-                       QStringLiteral("GetSettings"), QString(), QStringLiteral("a{sa{sv}}"), QStringLiteral("import time; time.sleep(3); ret = {}"));
+                       QStringLiteral("GetSettings"), QString(), QStringLiteral("a{sa{sv}}"),
+                       QStringLiteral("import time; time.sleep(3); ret = {}"));
     log_.clear();
     const auto start = std::chrono::steady_clock::now();
     outcome = Reset(300ms);

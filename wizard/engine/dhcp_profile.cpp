@@ -44,7 +44,8 @@ QStringList Addresses(const QVariantMap& ipv4) {
     }
     if (addresses.isEmpty()) {
         // [address, prefix, gateway] triples.
-        for (const QList<quint32>& triple : Unwrap<QList<QList<quint32>>>(ipv4.value(QStringLiteral("addresses")))) {
+        for (const QList<quint32>& triple :
+             Unwrap<QList<QList<quint32>>>(ipv4.value(QStringLiteral("addresses")))) {
             if (triple.size() >= 2) {
                 addresses << AddressFromWire(triple[0]) + QLatin1Char('/') + QString::number(triple[1]);
             }
@@ -130,5 +131,6 @@ QString UndoCommand(const ConnectionSettings& settings) {
     if (ipv4.value(QStringLiteral("ignore-auto-dns")).toBool()) {
         command += QStringLiteral(" ipv4.ignore-auto-dns yes");
     }
-    return command;
+    // A change to a profile takes effect only when the profile comes up again.
+    return command + QStringLiteral(" && nmcli connection up ") + Quoted(profile);
 }

@@ -15,6 +15,7 @@ using ConnectionSettings = QMap<QString, QVariantMap>;
 // NetworkManager's device types that matter here.
 inline constexpr unsigned kDeviceTypeEthernet = 1;
 inline constexpr unsigned kDeviceTypeWifi = 2;
+inline constexpr unsigned kDeviceTypeVeth = 20;  // a virtual pair: the tests' adapters
 
 QString Ipv4Method(const ConnectionSettings& settings);
 bool UsesManualIpv4(const ConnectionSettings& settings);
@@ -26,5 +27,5 @@ ConnectionSettings WithAutomaticIpv4(ConnectionSettings settings);
 // What the profile held before the change, e.g.
 // "addresses 192.168.1.10/24, gateway 192.168.1.1, DNS 9.9.9.9".
 QString DescribeFixedIpv4(const ConnectionSettings& settings);
-// The nmcli command that puts the profile back as it was.
+// The nmcli commands that put the profile back as it was and bring it up so.
 QString UndoCommand(const ConnectionSettings& settings);

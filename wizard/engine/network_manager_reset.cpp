@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 #include "dhcp_profile.h"
 
@@ -22,33 +23,51 @@ const QString kManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
 const QString kManagerInterface = QStringLiteral("org.freedesktop.NetworkManager");
 const QString kDeviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
 const QString kActiveInterface = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
+const QString kIp4ConfigInterface = QStringLiteral("org.freedesktop.NetworkManager.IP4Config");
 const QString kProfileInterface = QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection");
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString kNoObject = QStringLiteral("/");
 
 using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
 
 void WriteToStandardError(const QString& line) {
     std::fprintf(stderr, "Qelvane: %s\n", line.toLocal8Bit().constData());
 }
 
-// Blocking calls, each bounded by the call time-out and by what is left of
-// the walk's budget, so a hung NetworkManager costs seconds, not the task.
+// Blocking calls. Reads are bounded by the call time-out and by what is left
+// of the budget, so a hung NetworkManager costs seconds, not the task. Calls
+// that change a profile may make polkit ask the user for a password: they get
+// the time to type it, and that time does not count against the budget.
 class BoundedBus {
 public:
     BoundedBus(QDBusConnection bus, const NetworkManagerResetOptions& options)
-        : bus_(std::move(bus)), callTimeout_(options.callTimeout), deadline_(Clock::now() + options.budget) {}
+        : bus_(std::move(bus)),
+          callTimeout_(options.callTimeout),
+          authorisationTimeout_(options.authorisationTimeout),
+          deadline_(Clock::now() + options.budget) {}
 
     // The reply, or an error message whose text says why.
     QDBusMessage Call(const QString& path, const QString& interface, const QString& method,
                       const QVariantList& arguments = {}) {
-        QDBusMessage message = QDBusMessage::createMethodCall(kService, path, interface, method);
-        message.setArguments(arguments);
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now());
+        const auto left = std::chrono::duration_cast<milliseconds>(deadline_ - Clock::now());
+        QDBusMessage message = Message(path, interface, method, arguments);
         if (left.count() <= 0) {
-            return message.createErrorReply(QDBusError::Timeout, QStringLiteral("out of time for the adapter reset"));
+            return message.createErrorReply(QDBusError::Timeout,
+                                            QStringLiteral("out of time for the adapter reset"));
         }
         return bus_.call(message, QDBus::Block, static_cast<int>(std::min(left, callTimeout_).count()));
+    }
+
+    QDBusMessage CallAllowingAuthorisation(const QString& path, const QString& interface,
+                                           const QString& method, const QVariantList& arguments) {
+        QDBusMessage message = Message(path, interface, method, arguments);
+        message.setInteractiveAuthorizationAllowed(true);
+        const auto start = Clock::now();
+        QDBusMessage reply =
+            bus_.call(message, QDBus::Block, static_cast<int>(authorisationTimeout_.count()));
+        deadline_ += Clock::now() - start;
+        return reply;
     }
 
     std::optional<QVariantMap> Properties(const QString& path, const QString& interface, QString& error) {
@@ -70,8 +89,16 @@ public:
     }
 
 private:
+    static QDBusMessage Message(const QString& path, const QString& interface, const QString& method,
+                                const QVariantList& arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(kService, path, interface, method);
+        message.setArguments(arguments);
+        return message;
+    }
+
     QDBusConnection bus_;
-    std::chrono::milliseconds callTimeout_;
+    milliseconds callTimeout_;
+    milliseconds authorisationTimeout_;
     Clock::time_point deadline_;
 };
 
@@ -79,9 +106,22 @@ QString ObjectPath(const QVariant& value) {
     return value.value<QDBusObjectPath>().path();
 }
 
+bool IsObject(const QString& path) {
+    return !path.isEmpty() && path != kNoObject;
+}
+
+// A profile switched and re-activated, not yet seen up.
+struct Switched {
+    QString name;
+    QString profileName;
+    QString activeConnection;
+    QString lastError;  // why its state could not be read last time, if it could not
+};
+
 class Walk {
 public:
-    Walk(BoundedBus& bus, std::function<void(const QString&)> log) : bus_(bus), log_(std::move(log)) {}
+    Walk(BoundedBus& bus, const NetworkManagerResetOptions& options, std::function<void(const QString&)> log)
+        : bus_(bus), deviceTypes_(options.deviceTypes), log_(std::move(log)) {}
 
     NetworkManagerResetOutcome Run() {
         const QDBusMessage reply = bus_.Call(kManagerPath, kManagerInterface, QStringLiteral("GetDevices"));
@@ -95,37 +135,43 @@ public:
         for (const QDBusObjectPath& device : devices) {
             ResetDevice(device.path());
         }
+        WaitUntilUp();
         return outcome_;
     }
 
 private:
+    void Skip(const QString& adapter, const QString& what, const QString& error) {
+        outcome_.skipped << adapter;
+        log_(adapter + QStringLiteral(": ") + what + QStringLiteral(" (") + error + QLatin1Char(')'));
+    }
+
     void ResetDevice(const QString& device) {
         QString error;
         const auto properties = bus_.Properties(device, kDeviceInterface, error);
         if (!properties) {
-            log_(device + QStringLiteral(": not read (") + error + QLatin1Char(')'));
+            Skip(device, QStringLiteral("not read"), error);
             return;
         }
-        if (properties->value(QStringLiteral("DeviceType")).toUInt() != kDeviceTypeEthernet ||
+        if (!deviceTypes_.contains(properties->value(QStringLiteral("DeviceType")).toUInt()) ||
             !properties->value(QStringLiteral("Managed")).toBool()) {
             return;
         }
         const QString name = properties->value(QStringLiteral("Interface")).toString();
         const QString active = ObjectPath(properties->value(QStringLiteral("ActiveConnection")));
-        if (active.isEmpty() || active == kNoObject) {
+        if (!IsObject(active)) {
             // No profile is in use: nothing holds the adapter to fixed addresses.
             return;
         }
         const auto activeProperties = bus_.Properties(active, kActiveInterface, error);
         if (!activeProperties) {
-            log_(name + QStringLiteral(": active profile not read (") + error + QLatin1Char(')'));
+            Skip(name, QStringLiteral("active profile not read"), error);
             return;
         }
         const QString profile = ObjectPath(activeProperties->value(QStringLiteral("Connection")));
-        const QDBusMessage settingsReply = bus_.Call(profile, kProfileInterface, QStringLiteral("GetSettings"));
+        const QDBusMessage settingsReply =
+            bus_.Call(profile, kProfileInterface, QStringLiteral("GetSettings"));
         if (settingsReply.type() != QDBusMessage::ReplyMessage || settingsReply.arguments().isEmpty()) {
-            log_(name + QStringLiteral(": profile not read (") + BoundedBus::Describe(settingsReply) +
-                 QLatin1Char(')'));
+            Skip(name, QStringLiteral("profile not read"), BoundedBus::Describe(settingsReply));
             return;
         }
         const auto settings = qdbus_cast<ConnectionSettings>(settingsReply.arguments().constFirst());
@@ -135,70 +181,144 @@ private:
         SwitchProfile(name, device, profile, settings);
     }
 
+    // Update2 with no storage flag keeps a profile where it is stored (one
+    // kept only in memory stays there); Update, for daemons without Update2,
+    // writes it to disk.
+    QDBusMessage Update(const QString& profile, const ConnectionSettings& settings) {
+        const QVariant changed = QVariant::fromValue(settings);
+        QDBusMessage reply = bus_.CallAllowingAuthorisation(
+            profile, kProfileInterface, QStringLiteral("Update2"), {changed, 0u, QVariantMap()});
+        if (reply.type() == QDBusMessage::ErrorMessage &&
+            reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")) {
+            reply = bus_.CallAllowingAuthorisation(profile, kProfileInterface, QStringLiteral("Update"),
+                                                   {changed});
+        }
+        return reply;
+    }
+
+    void SayWhatMayBeAsked(const QString& name, const QString& profileName) {
+        if (askedBefore_) {
+            return;
+        }
+        askedBefore_ = true;
+        WriteToStandardError(
+            QStringLiteral("switching ") + name + QStringLiteral(" (profile ") + profileName +
+            QStringLiteral(") to DHCP changes a network profile of the system; if you are asked "
+                           "for an administrator's password, it is for this change"));
+    }
+
     void SwitchProfile(const QString& name, const QString& device, const QString& profile,
                        const ConnectionSettings& settings) {
         const QString profileName =
-            QLatin1Char('"') + settings.value(QStringLiteral("connection")).value(QStringLiteral("id")).toString() +
+            QLatin1Char('"') +
+            settings.value(QStringLiteral("connection")).value(QStringLiteral("id")).toString() +
             QLatin1Char('"');
-        const QDBusMessage updated = bus_.Call(profile, kProfileInterface, QStringLiteral("Update"),
-                                               {QVariant::fromValue(WithAutomaticIpv4(settings))});
+        SayWhatMayBeAsked(name, profileName);
+        const QDBusMessage updated = Update(profile, WithAutomaticIpv4(settings));
         if (updated.type() != QDBusMessage::ReplyMessage) {
             ++outcome_.failed;
-            log_(name + QStringLiteral(": profile ") + profileName + QStringLiteral(" left on fixed addresses (") +
-                 BoundedBus::Describe(updated) + QLatin1Char(')'));
+            log_(name + QStringLiteral(": profile ") + profileName +
+                 QStringLiteral(" left on fixed addresses (") + BoundedBus::Describe(updated) +
+                 QLatin1Char(')'));
             return;
         }
-        log_(name + QStringLiteral(": profile ") + profileName + QStringLiteral(" switched from IPv4 method ") +
-             Ipv4Method(settings) + QStringLiteral(" (") + DescribeFixedIpv4(settings) +
-             QStringLiteral(") to auto (DHCP); to undo: ") + UndoCommand(settings));
-        const QDBusMessage activated =
-            bus_.Call(kManagerPath, kManagerInterface, QStringLiteral("ActivateConnection"),
-                      {QVariant::fromValue(QDBusObjectPath(profile)), QVariant::fromValue(QDBusObjectPath(device)),
-                       QVariant::fromValue(QDBusObjectPath(kNoObject))});
+        log_(name + QStringLiteral(": profile ") + profileName +
+             QStringLiteral(" switched from IPv4 method ") + Ipv4Method(settings) + QStringLiteral(" (") +
+             DescribeFixedIpv4(settings) + QStringLiteral(") to auto (DHCP); to undo: ") +
+             UndoCommand(settings));
+        const QDBusMessage activated = bus_.CallAllowingAuthorisation(
+            kManagerPath, kManagerInterface, QStringLiteral("ActivateConnection"),
+            {QVariant::fromValue(QDBusObjectPath(profile)), QVariant::fromValue(QDBusObjectPath(device)),
+             QVariant::fromValue(QDBusObjectPath(kNoObject))});
         if (activated.type() != QDBusMessage::ReplyMessage) {
             ++outcome_.failed;
             log_(name + QStringLiteral(": profile ") + profileName + QStringLiteral(" not re-activated (") +
                  BoundedBus::Describe(activated) + QLatin1Char(')'));
             return;
         }
-        if (WaitUntilUp(ObjectPath(activated.arguments().value(0)))) {
-            ++outcome_.switchedToDhcp;
-        } else {
-            ++outcome_.failed;
-            log_(name + QStringLiteral(": profile ") + profileName + QStringLiteral(" did not come up again"));
+        switched_.push_back({name, profileName, ObjectPath(activated.arguments().value(0)), QString()});
+    }
+
+    enum class State { Connecting, Up, Dropped };
+
+    // Up only when NetworkManager says so and the profile holds an IPv4
+    // address: with IPv6 configured as well, the daemon calls a profile
+    // activated before its DHCP lease has come. Anything unread or
+    // unfinished is not up.
+    State Read(Switched& adapter) {
+        if (bus_.OutOfTime()) {
+            return State::Connecting;
         }
+        const auto properties =
+            bus_.Properties(adapter.activeConnection, kActiveInterface, adapter.lastError);
+        if (!properties) {
+            return State::Connecting;
+        }
+        adapter.lastError.clear();
+        enum ActiveState : unsigned { Activated = 2, Deactivating = 3, Deactivated = 4 };
+        const unsigned state = properties->value(QStringLiteral("State")).toUInt();
+        if (state == Deactivating || state == Deactivated) {
+            return State::Dropped;
+        }
+        if (state != Activated) {
+            return State::Connecting;
+        }
+        const auto ip4Config = properties->constFind(QStringLiteral("Ip4Config"));
+        if (ip4Config == properties->constEnd()) {
+            return State::Up;  // a daemon too old to say more
+        }
+        return HasIpv4Address(ObjectPath(*ip4Config), adapter) ? State::Up : State::Connecting;
+    }
+
+    bool HasIpv4Address(const QString& ip4Config, Switched& adapter) {
+        if (!IsObject(ip4Config)) {
+            return false;
+        }
+        const auto properties = bus_.Properties(ip4Config, kIp4ConfigInterface, adapter.lastError);
+        return properties &&
+               !qdbus_cast<QList<QVariantMap>>(properties->value(QStringLiteral("AddressData"))).isEmpty();
     }
 
     // The router is asked for the login page right after this step, so the
-    // adapter should have its DHCP lease by then; the wait ends with the
-    // budget all the same, and a profile still connecting counts as done.
-    bool WaitUntilUp(const QString& activeConnection) {
-        enum ActiveState : unsigned { Activated = 2, Deactivating = 3, Deactivated = 4 };
-        constexpr unsigned long kPollMilliseconds = 200;
-        while (!activeConnection.isEmpty()) {
-            QString error;
-            const auto properties = bus_.Properties(activeConnection, kActiveInterface, error);
-            if (!properties) {
-                return true;
+    // adapters should have their DHCP leases by then; all of them are waited
+    // for at once, until the budget ends.
+    void WaitUntilUp() {
+        constexpr unsigned long kPollMilliseconds = 100;
+        while (!switched_.empty()) {
+            for (auto adapter = switched_.begin(); adapter != switched_.end();) {
+                const State state = IsObject(adapter->activeConnection) ? Read(*adapter) : State::Connecting;
+                if (state == State::Up) {
+                    ++outcome_.switchedToDhcp;
+                } else if (state == State::Dropped) {
+                    ++outcome_.failed;
+                    log_(adapter->name + QStringLiteral(": profile ") + adapter->profileName +
+                         QStringLiteral(" did not come up again"));
+                } else {
+                    ++adapter;
+                    continue;
+                }
+                adapter = switched_.erase(adapter);
             }
-            const unsigned state = properties->value(QStringLiteral("State")).toUInt();
-            if (state == Activated) {
-                return true;
-            }
-            if (state == Deactivating || state == Deactivated) {
-                return false;
-            }
-            if (bus_.OutOfTime()) {
-                return true;
+            if (switched_.empty() || bus_.OutOfTime()) {
+                break;
             }
             QThread::msleep(kPollMilliseconds);
         }
-        return true;
+        for (const Switched& adapter : switched_) {
+            ++outcome_.switchedWithoutAddress;
+            log_(adapter.name + QStringLiteral(": switched to DHCP, ") +
+                 (adapter.lastError.isEmpty()
+                      ? QStringLiteral("no address yet")
+                      : QStringLiteral("state not read (") + adapter.lastError + QLatin1Char(')')));
+        }
     }
 
     BoundedBus& bus_;
+    QList<unsigned> deviceTypes_;
     std::function<void(const QString&)> log_;
     NetworkManagerResetOutcome outcome_;
+    std::vector<Switched> switched_;
+    bool askedBefore_ = false;
 };
 
 QString NextConnectionName() {
@@ -228,11 +348,11 @@ NetworkManagerResetOutcome ResetWiredProfilesToDhcp(const NetworkManagerResetOpt
                                   ? QDBusConnection::connectToBus(QDBusConnection::SystemBus, connectionName)
                                   : QDBusConnection::connectToBus(address, connectionName);
         if (!bus.isConnected()) {
-            log(QStringLiteral("system bus not reached, adapters left as they are (") + bus.lastError().message() +
-                QLatin1Char(')'));
+            log(QStringLiteral("system bus not reached, adapters left as they are (") +
+                bus.lastError().message() + QLatin1Char(')'));
         } else {
             BoundedBus bounded(bus, options);
-            outcome = Walk(bounded, log).Run();
+            outcome = Walk(bounded, options, log).Run();
         }
     }
     QDBusConnection::disconnectFromBus(connectionName);

@@ -1,0 +1,234 @@
+// The adapter reset against the real NetworkManager daemon, which activates
+// for real, waits for DHCP, validates every payload and keeps profiles where
+// they are stored: what python3-dbusmock cannot show.
+#include "network_manager_reset.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <iostream>
+#include <thread>
+
+#include "dhcp_profile.h"
+#include "real_network_manager.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+QString Keyfile(const QString& id, const QString& adapter, const QString& ipv4,
+                const QString& ipv6 = QStringLiteral("method=disabled\n")) {
+    return QStringLiteral(
+               "[connection]\nid=%1\nuuid=%2\ntype=ethernet\ninterface-name=%3\n\n[ipv4]\n%4\n[ipv6]\n%5")
+        .arg(id, QUuid::createUuid().toString(QUuid::WithoutBraces), adapter, ipv4, ipv6);
+}
+
+QString Manual(const QString& address, const QString& gateway) {
+    return QStringLiteral("method=manual\naddress1=%1,%2\n").arg(address, gateway);
+}
+
+// The figures the closing notes of this work quote.
+void Figure(const char* what, Clock::duration took) {
+    std::cout << "[ figure   ] " << what << ": "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms" << std::endl;
+}
+
+class RealNetworkManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const QString why = RealNetworkManager::SkipReason(); !why.isEmpty()) {
+            GTEST_SKIP() << why.toStdString();
+        }
+    }
+
+    NetworkManagerResetOutcome Reset(std::chrono::milliseconds budget = 5000ms,
+                                     std::chrono::milliseconds callTimeout = 2000ms) {
+        NetworkManagerResetOptions options;
+        options.busAddress = nm_.address();
+        options.budget = budget;
+        options.callTimeout = callTimeout;
+        options.deviceTypes = {kDeviceTypeEthernet, kDeviceTypeVeth};
+        options.log = [this](const QString& line) { log_ << line; };
+        const auto start = Clock::now();
+        const NetworkManagerResetOutcome outcome = ResetWiredProfilesToDhcp(options);
+        took_ = Clock::now() - start;
+        return outcome;
+    }
+
+    std::string Log() const {
+        return log_.join(QLatin1Char('\n')).toStdString() + "\n" + nm_.Logs().toStdString();
+    }
+
+    bool HasLease(const QString& adapter, const QString& subnet) {
+        const QRegularExpression lease(QRegularExpression::escape(subnet) +
+                                       QStringLiteral("\\.1[0-5][0-9]/24"));
+        return !nm_.Ipv4Addresses(adapter).filter(lease).isEmpty();
+    }
+
+    int argc_ = 1;
+    char name_[24] = "network_manager_real";
+    char* argv_[2] = {name_, nullptr};
+    QCoreApplication app_{argc_, argv_};
+    RealNetworkManager nm_;
+    QStringList log_;
+    Clock::duration took_{};
+};
+
+TEST_F(RealNetworkManagerTest, ManualProfilesGetLeasesKeepTheRestAndTheUndoCommandPutsThemBack) {
+    nm_.AddProfile(QStringLiteral("Desk"),
+                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
+                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1")) +
+                               QStringLiteral("dns=10.78.0.53;\ndns-search=home.example;\n"
+                                              "route1=10.99.0.0/16,10.78.0.1\n"),
+                           QStringLiteral("method=manual\naddress1=fd00:78::23/64\n")));
+    nm_.AddProfile(QStringLiteral("Lab"),
+                   Keyfile(QStringLiteral("Lab"), QStringLiteral("qvt1"), QStringLiteral("method=auto\n")));
+    nm_.AddProfile(QStringLiteral("Bench"),
+                   Keyfile(QStringLiteral("Bench"), QStringLiteral("qvt2"),
+                           Manual(QStringLiteral("10.80.0.23/24"), QStringLiteral("10.80.0.1"))));
+    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")},
+                           {QStringLiteral("qvt1"), QStringLiteral("10.79.0.1/24")},
+                           {QStringLiteral("qvt2"), QStringLiteral("10.80.0.1/24")}}));
+    const QString labBefore = nm_.ActiveConnectionOf(QStringLiteral("qvt1"));
+
+    const NetworkManagerResetOutcome outcome = Reset();
+    Figure("reset of two adapters, leases included", took_);
+
+    EXPECT_EQ(outcome.switchedToDhcp, 2) << Log();
+    EXPECT_EQ(outcome.switchedWithoutAddress, 0);
+    EXPECT_EQ(outcome.failed, 0);
+    EXPECT_TRUE(outcome.skipped.isEmpty()) << outcome.skipped.join(u' ').toStdString();
+    EXPECT_TRUE(HasLease(QStringLiteral("qvt0"), QStringLiteral("10.78.0")))
+        << nm_.Ipv4Addresses(QStringLiteral("qvt0")).join(u' ').toStdString();
+    EXPECT_TRUE(HasLease(QStringLiteral("qvt2"), QStringLiteral("10.80.0")));
+    EXPECT_TRUE(nm_.Run(QStringLiteral("ip -4 route show default dev qvt0"))
+                    .contains(QStringLiteral("via 10.78.0.1")));
+    const ConnectionSettings desk = nm_.ProfileSettings(QStringLiteral("Desk"));
+    EXPECT_EQ(Ipv4Method(desk), QStringLiteral("auto"));
+    const QVariantMap ipv4 = desk.value(QStringLiteral("ipv4"));
+    EXPECT_EQ(ipv4.value(QStringLiteral("dns-search")).toStringList(),
+              QStringList{QStringLiteral("home.example")});
+    EXPECT_EQ(qdbus_cast<QList<QVariantMap>>(ipv4.value(QStringLiteral("route-data"))).size(), 1);
+    EXPECT_EQ(desk.value(QStringLiteral("ipv6")).value(QStringLiteral("method")).toString(),
+              QStringLiteral("manual"));
+    EXPECT_TRUE(
+        nm_.Run(QStringLiteral("ip -6 addr show dev qvt0")).contains(QStringLiteral("fd00:78::23/64")));
+    // The DHCP profile on the other adapter was not even re-activated.
+    EXPECT_EQ(nm_.ActiveConnectionOf(QStringLiteral("qvt1")), labBefore);
+
+    // The printed command puts the fixed address back and brings it up.
+    const QString logged = log_.filter(QStringLiteral("to undo: ")).value(0);
+    const QString undo = logged.mid(logged.indexOf(QStringLiteral("to undo: ")) + 9);
+    ASSERT_FALSE(undo.isEmpty()) << Log();
+    nm_.Run(undo);
+    EXPECT_EQ(Ipv4Method(nm_.ProfileSettings(QStringLiteral("Desk"))), QStringLiteral("manual"));
+    EXPECT_TRUE(nm_.Ipv4Addresses(QStringLiteral("qvt0")).contains(QStringLiteral("10.78.0.23/24")))
+        << nm_.Ipv4Addresses(QStringLiteral("qvt0")).join(u' ').toStdString();
+}
+
+TEST_F(RealNetworkManagerTest, AnAdapterWithoutADhcpServerDoesNotHoldUpTheOneCabledToTheRouter) {
+    // The first listed is cabled to a switch or a dock: no DHCP server there.
+    nm_.AddProfile(QStringLiteral("Dock"),
+                   Keyfile(QStringLiteral("Dock"), QStringLiteral("qvt0"),
+                           Manual(QStringLiteral("10.77.0.23/24"), QStringLiteral("10.77.0.1"))));
+    nm_.AddProfile(QStringLiteral("Desk"),
+                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt1"),
+                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1"))));
+    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.77.0.1/24"), false},
+                           {QStringLiteral("qvt1"), QStringLiteral("10.78.0.1/24")}}));
+
+    const NetworkManagerResetOutcome outcome = Reset();
+    Figure("reset of two adapters, one lease and one budget's wait", took_);
+
+    EXPECT_EQ(outcome.switchedToDhcp, 1) << Log();
+    EXPECT_EQ(outcome.switchedWithoutAddress, 1);
+    EXPECT_EQ(outcome.failed, 0);
+    EXPECT_TRUE(outcome.skipped.isEmpty()) << outcome.skipped.join(u' ').toStdString();
+    EXPECT_TRUE(HasLease(QStringLiteral("qvt1"), QStringLiteral("10.78.0"))) << Log();
+    EXPECT_TRUE(log_.contains(QStringLiteral("qvt0: switched to DHCP, no address yet"))) << Log();
+    EXPECT_LT(took_, 7s);
+}
+
+TEST_F(RealNetworkManagerTest, WithNoDhcpServerAtAllTheSwitchIsReportedWithoutAnAddress) {
+    nm_.AddProfile(QStringLiteral("Desk"),
+                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
+                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1"))));
+    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24"), false}}));
+
+    const NetworkManagerResetOutcome outcome = Reset(1500ms);
+
+    EXPECT_EQ(outcome.switchedToDhcp, 0) << Log();
+    EXPECT_EQ(outcome.switchedWithoutAddress, 1);
+    EXPECT_EQ(log_.last(), QStringLiteral("qvt0: switched to DHCP, no address yet")) << Log();
+}
+
+TEST_F(RealNetworkManagerTest, ADaemonThatStopsAnsweringWhileTheAdapterConnectsConfirmsNothing) {
+    nm_.AddProfile(QStringLiteral("Desk"),
+                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
+                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1"))));
+    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24"), false}}));
+
+    std::thread stop([pid = nm_.daemonPid()] {
+        std::this_thread::sleep_for(700ms);
+        ::kill(pid, SIGSTOP);
+    });
+    const NetworkManagerResetOutcome outcome = Reset(3000ms, 500ms);
+    stop.join();
+
+    EXPECT_EQ(outcome.switchedToDhcp, 0) << Log();
+    EXPECT_EQ(outcome.switchedWithoutAddress, 1);
+    EXPECT_TRUE(log_.last().startsWith(QStringLiteral("qvt0: switched to DHCP, state not read ("))) << Log();
+}
+
+TEST_F(RealNetworkManagerTest, AnUnprivilegedUserIsRefusedWhereOnlyRootMayChangeProfiles) {
+    nm_.AddProfile(QStringLiteral("Desk"),
+                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
+                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1"))));
+    ASSERT_TRUE(
+        nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")}}, QStringLiteral("root-only")));
+
+    QProcess probe;
+    probe.start(QStringLiteral("setpriv"),
+                {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                 QStringLiteral("--clear-groups"), QStringLiteral(QELVANE_RESET_PROBE), nm_.address()});
+    ASSERT_TRUE(probe.waitForFinished(30000));
+    const QString output = QString::fromLocal8Bit(probe.readAllStandardOutput());
+
+    EXPECT_TRUE(output.contains(QStringLiteral("qvt0: profile \"Desk\" left on fixed addresses (")))
+        << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("switched=0 without-address=0 failed=1 skipped=0")))
+        << output.toStdString();
+    EXPECT_EQ(Ipv4Method(nm_.ProfileSettings(QStringLiteral("Desk"))), QStringLiteral("manual"));
+}
+
+TEST_F(RealNetworkManagerTest, AProfileKeptOnlyInMemoryStaysInMemory) {
+    nm_.AddProfile(QStringLiteral("Desk"),
+                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
+                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1"))),
+                   true);
+    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")}}));
+    ASSERT_TRUE(nm_.ProfileProperties(QStringLiteral("Desk"))
+                    .value(QStringLiteral("Filename"))
+                    .toString()
+                    .startsWith(QStringLiteral("/run/")));
+
+    const NetworkManagerResetOutcome outcome = Reset();
+    Figure("reset of one adapter, lease included", took_);
+
+    EXPECT_EQ(outcome.switchedToDhcp, 1) << Log();
+    EXPECT_EQ(Ipv4Method(nm_.ProfileSettings(QStringLiteral("Desk"))), QStringLiteral("auto"));
+    const QVariantMap properties = nm_.ProfileProperties(QStringLiteral("Desk"));
+    EXPECT_TRUE(properties.value(QStringLiteral("Filename")).toString().startsWith(QStringLiteral("/run/")))
+        << properties.value(QStringLiteral("Filename")).toString().toStdString();
+    EXPECT_TRUE(nm_.Run(QStringLiteral("ls /etc/NetworkManager/system-connections")).trimmed().isEmpty());
+}
+
+}  // namespace
