@@ -99,6 +99,28 @@ TEST_F(HeadlessRunTest, RunWithoutAddressSaysWhatItKnows) {
     EXPECT_THAT(output_.toStdString(), HasSubstr("The router did not answer the status reads."));
 }
 
+// The summary says what goes to the router (wireless included) and where
+// the command line overrode the router; a gateway the page rule lets through
+// outside the address's subnet is named when no address comes.
+TEST_F(HeadlessRunTest, SummaryNamesOverridesAndASuspectGateway) {
+    options_.wanType = kWanStaticIp;
+    options_.ip = QStringLiteral("198.51.100.7");
+    options_.mask = QStringLiteral("255.255.255.0");
+    options_.gateway = QStringLiteral("203.0.113.1");
+    options_.dns1 = QStringLiteral("198.51.100.1");
+    options_.security = kSecurityWpa2;
+    options_.key = QStringLiteral("QelvaneDemo2024");
+    router_.Script("DetectWanMode", {kWanPppoe});
+    router_.wanStatus.wanIp.clear();
+
+    EXPECT_EQ(Run(false), kHeadlessFailed);
+    const std::string output = output_.toStdString();
+    EXPECT_THAT(output, HasSubstr("--type Static IP is used instead of the detected PPPoE"));
+    EXPECT_THAT(output, HasSubstr("wireless security WPA2-PSK, key \"QelvaneDemo2024\""));
+    EXPECT_THAT(output,
+                HasSubstr("The gateway 203.0.113.1 is outside the subnet of the WAN address 198.51.100.7"));
+}
+
 TEST_F(HeadlessRunTest, RouterLoginFromOptionsReachesEveryCall) {
     options_.routerUser = QStringLiteral("root");
     options_.routerPassword = QStringLiteral("s3cret");

@@ -1,5 +1,6 @@
 #include "private_system_bus.h"
 
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -31,7 +32,8 @@ const QString kManager = QStringLiteral("/org/freedesktop/NetworkManager");
 const QString kMockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
 
 // Everyone may talk to everyone: the bus exists for one test only.
-constexpr char kBusConfig[] = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+constexpr char kBusConfig[] =
+    R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
   <type>system</type>
@@ -76,8 +78,9 @@ PrivateSystemBus::PrivateSystemBus() {
 
     DieWithTheTest(daemon_);
     DieWithTheTest(networkManager_);
-    daemon_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config.fileName(),
-                                                  QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    daemon_.start(QStringLiteral("dbus-daemon"),
+                  {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
+                   QStringLiteral("--print-address=1")});
     if (!daemon_.waitForStarted(5000) || !daemon_.waitForReadyRead(10000)) {
         return;
     }
@@ -142,27 +145,29 @@ QDBusMessage PrivateSystemBus::CallMock(const QString& path, const QString& inte
 
 QString PrivateSystemBus::AddEthernetDevice(const QString& name) {
     // State 100: activated.
-    const QDBusMessage reply =
-        CallMock(kManager, kMockInterface, QStringLiteral("AddEthernetDevice"), {name + QStringLiteral("Dev"), name, 100});
+    const QDBusMessage reply = CallMock(kManager, kMockInterface, QStringLiteral("AddEthernetDevice"),
+                                        {name + QStringLiteral("Dev"), name, 100});
     return reply.arguments().value(0).toString();
 }
 
 QString PrivateSystemBus::AddWifiDevice(const QString& name) {
-    const QDBusMessage reply =
-        CallMock(kManager, kMockInterface, QStringLiteral("AddWiFiDevice"), {name + QStringLiteral("Dev"), name, 100});
+    const QDBusMessage reply = CallMock(kManager, kMockInterface, QStringLiteral("AddWiFiDevice"),
+                                        {name + QStringLiteral("Dev"), name, 100});
     return reply.arguments().value(0).toString();
 }
 
 QString PrivateSystemBus::AddProfile(const QString& id, const ConnectionSettings& ipv4AndMore) {
     ConnectionSettings settings = ipv4AndMore;
     settings[QStringLiteral("connection")].insert(QStringLiteral("id"), id);
-    settings[QStringLiteral("connection")].insert(QStringLiteral("uuid"), QUuid::createUuid().toString(QUuid::WithoutBraces));
+    settings[QStringLiteral("connection")].insert(QStringLiteral("uuid"),
+                                                  QUuid::createUuid().toString(QUuid::WithoutBraces));
     if (!settings[QStringLiteral("connection")].contains(QStringLiteral("type"))) {
-        settings[QStringLiteral("connection")].insert(QStringLiteral("type"), QStringLiteral("802-3-ethernet"));
+        settings[QStringLiteral("connection")].insert(QStringLiteral("type"),
+                                                      QStringLiteral("802-3-ethernet"));
     }
-    const QDBusMessage reply =
-        CallMock(kManager + QStringLiteral("/Settings"), QStringLiteral("org.freedesktop.NetworkManager.Settings"),
-                 QStringLiteral("AddConnection"), {QVariant::fromValue(settings)});
+    const QDBusMessage reply = CallMock(kManager + QStringLiteral("/Settings"),
+                                        QStringLiteral("org.freedesktop.NetworkManager.Settings"),
+                                        QStringLiteral("AddConnection"), {QVariant::fromValue(settings)});
     return reply.arguments().value(0).value<QDBusObjectPath>().path();
 }
 
@@ -179,15 +184,35 @@ void PrivateSystemBus::ReplaceMethod(const QString& path, const QString& interfa
              {interface, method, inSignature, outSignature, code});
 }
 
+QStringList PrivateSystemBus::ManagerCalls() {
+    const QDBusMessage reply = CallMock(kManager, kMockInterface, QStringLiteral("GetCalls"), {});
+    // a(tsav): time, method, arguments.
+    const QDBusArgument calls = reply.arguments().value(0).value<QDBusArgument>();
+    QStringList names;
+    calls.beginArray();
+    while (!calls.atEnd()) {
+        quint64 time = 0;
+        QString method;
+        QVariantList arguments;
+        calls.beginStructure();
+        calls >> time >> method >> arguments;
+        calls.endStructure();
+        names << method;
+    }
+    calls.endArray();
+    return names;
+}
+
 ConnectionSettings PrivateSystemBus::ProfileSettings(const QString& profile) {
-    const QDBusMessage reply = CallMock(profile, QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection"),
-                                        QStringLiteral("GetSettings"), {});
+    const QDBusMessage reply =
+        CallMock(profile, QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection"),
+                 QStringLiteral("GetSettings"), {});
     return qdbus_cast<ConnectionSettings>(reply.arguments().value(0));
 }
 
 QString PrivateSystemBus::ActiveConnectionOf(const QString& device) {
-    const QDBusMessage reply =
-        CallMock(device, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-                 {QStringLiteral("org.freedesktop.NetworkManager.Device"), QStringLiteral("ActiveConnection")});
+    const QDBusMessage reply = CallMock(
+        device, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+        {QStringLiteral("org.freedesktop.NetworkManager.Device"), QStringLiteral("ActiveConnection")});
     return reply.arguments().value(0).value<QDBusVariant>().variant().value<QDBusObjectPath>().path();
 }

@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -32,6 +33,10 @@ public:
     // Replaces a method of a mocked object by python code (dbusmock's AddMethod).
     void ReplaceMethod(const QString& path, const QString& interface, const QString& method,
                        const QString& inSignature, const QString& outSignature, const QString& code);
+
+    // The names of the methods called on the manager object so far (dbusmock's
+    // call log), the mock's own controls included.
+    QStringList ManagerCalls();
 
     ConnectionSettings ProfileSettings(const QString& profile);
     QString ActiveConnectionOf(const QString& device);

@@ -184,13 +184,39 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
                                       "mode");
     const QCommandLineOption key("key", "WEP key (ASCII or hexadecimal) or WPA pass-phrase.", "key");
     const QCommandLineOption chinese("chinese", "Speak Simplified Chinese (SimpChinese.ini).");
-    const std::array allOptions{&help,       &routerUser, &routerPassword,
-                                &type,       &account,    &accountPassword,
-                                &saveAnyway, &server,     &addressMode,
-                                &ip,         &mask,       &gateway,
-                                &dns1,       &dns2,       &mac,
-                                &ssid,       &channel,    &bgOnly,
-                                &security,   &key,        &chinese};
+    const QCommandLineOption resetAdapters(
+        "reset-adapters",
+        "Switch the PC's wired network profiles to DHCP through NetworkManager before logging in, as the "
+        "wizard does (default: leave the PC's adapters alone).");
+    const QCommandLineOption bus("bus",
+                                 "D-Bus address of the NetworkManager that --reset-adapters talks to "
+                                 "(default: the system bus), e.g. a simulated one's.",
+                                 "address");
+    const QCommandLineOption checkOnly("check-options", "Check the options and stop; nothing is started.");
+    const std::array allOptions{&help,
+                                &routerUser,
+                                &routerPassword,
+                                &type,
+                                &account,
+                                &accountPassword,
+                                &saveAnyway,
+                                &server,
+                                &addressMode,
+                                &ip,
+                                &mask,
+                                &gateway,
+                                &dns1,
+                                &dns2,
+                                &mac,
+                                &ssid,
+                                &channel,
+                                &bgOnly,
+                                &security,
+                                &key,
+                                &chinese,
+                                &resetAdapters,
+                                &bus,
+                                &checkOnly};
     for (const QCommandLineOption* option : allOptions) parser.addOption(*option);
 
     // The language decides how problems are worded, so it is known first.
@@ -215,7 +241,10 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
         if (parser.unknownOptionNames().isEmpty()) problems << parser.errorText();
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        // The usage line names the command the user typed, not this program's path.
+        QString text = parser.helpText();
+        text.replace(0, text.indexOf(u'\n'), QStringLiteral("Usage: %1 [options]").arg(DriverCommandName()));
+        std::fputs(qPrintable(text), stdout);
         return ParseOutcome::ShowedHelp;
     }
     for (const QString& argument : parser.positionalArguments()) {
@@ -257,6 +286,12 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
     options.saveAnyway = parser.isSet(saveAnyway);
     if (parser.isSet(routerUser)) options.routerUser = parser.value(routerUser);
     if (parser.isSet(routerPassword)) options.routerPassword = parser.value(routerPassword);
+    options.resetAdapters = parser.isSet(resetAdapters);
+    options.adapterBus = parser.value(bus);
+    options.checkOnly = parser.isSet(checkOnly);
+    if (parser.isSet(bus) && !options.resetAdapters) {
+        found.Add(DriverText::Needs, "--bus " + options.adapterBus, QStringLiteral("--reset-adapters"));
+    }
 
     if (const QStringList missing = MissingForType(options, parser); !missing.isEmpty()) {
         found.Add(DriverText::Needs, "--type " + parser.value(type), missing.join(u' '));
@@ -313,11 +348,14 @@ WarningKey ApplyLanSideSettings(const DriverOptions& options, const QString& def
 }
 
 QString OptionForWarning(const QString& warningKey) {
-    static const std::array<std::pair<QStringView, const char*>, 13> kOptions{{
+    static const std::array<std::pair<QStringView, const char*>, 16> kOptions{{
         {lang::kMacAddressInvalid, "--mac"},
         {lang::kAccountEmpty, "--account"},
         {lang::kUserNameEmpty, "--account"},
         {lang::kPasswordEmpty, "--account-password"},
+        {lang::kAccountUnsendable, "--account"},
+        {lang::kUserNameUnsendable, "--account"},
+        {lang::kPasswordUnsendable, "--account-password"},
         {lang::kServerIpInvalid, "--server"},
         {lang::kIpAddressInvalid, "--ip"},
         {lang::kSameSegment, "--ip"},

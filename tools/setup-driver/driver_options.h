@@ -33,6 +33,11 @@ struct DriverOptions {
     std::optional<QString> routerUser;
     std::optional<QString> routerPassword;
     bool saveAnyway = false;  // save even when the provider refuses the account
+    // The router here is a simulated one on loopback, not the one the PC's
+    // adapters are cabled to, so the adapters are left alone unless asked.
+    bool resetAdapters = false;
+    QString adapterBus;      // empty: the system bus
+    bool checkOnly = false;  // stop once the options are checked
 };
 
 enum class ParseOutcome { Run, ShowedHelp, Failed };

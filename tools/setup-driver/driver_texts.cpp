@@ -28,6 +28,18 @@ constexpr std::array kSentences{
              u"未检测到上网方式：请用 --type 指定"},
     Sentence{DriverText::ChosenSettings, u"Connection %1, wireless network \"%2\", WAN MAC %3",
              u"上网方式 %1，无线网络“%2”，WAN 口 MAC %3"},
+    Sentence{DriverText::ChosenSecurity, u"wireless security %1, key \"%2\"", u"无线安全 %1，密钥“%2”"},
+    Sentence{DriverText::NoSecurity, u"no wireless security (an open network)",
+             u"无线网络不加密（开放网络）"},
+    Sentence{DriverText::TypeOverridden, u"--type %1 is used instead of the detected %2",
+             u"按 --type 使用 %1，而不是检测到的 %2"},
+    Sentence{DriverText::AdaptersLeftAlone,
+             u"The PC's network adapters are left alone (--reset-adapters switches them to DHCP first)",
+             u"本机网络适配器保持不变（--reset-adapters 会先把它们切换为自动获取地址）"},
+    Sentence{DriverText::AdaptersReset,
+             u"Switching the PC's wired adapters to DHCP through NetworkManager on %1",
+             u"正在通过 %1 上的 NetworkManager 把本机有线适配器切换为自动获取地址"},
+    Sentence{DriverText::SystemBus, u"the system bus", u"系统总线"},
     Sentence{DriverText::AccountRefusedStop,
              u"The provider did not accept the account, so nothing was saved. Check --account and "
              u"--account-password, or give --save-anyway to save all the same.",
@@ -55,6 +67,10 @@ constexpr std::array kSentences{
     Sentence{DriverText::CauseNoProviderAddress,
              u"The router is set to %1 but got no address from the provider within %2 s.",
              u"路由器已设为 %1，但在 %2 秒内没有从网络服务商取得地址。"},
+    Sentence{DriverText::CauseGatewayOutsideSubnet,
+             u"The gateway %1 is outside the subnet of the WAN address %2 with mask %3: check --gateway and "
+             u"--mask.",
+             u"网关 %1 不在 WAN 口地址 %2（子网掩码 %3）的子网内：请检查 --gateway 和 --mask。"},
     Sentence{DriverText::Seconds, u"%1 s", u"%1 秒"},
     Sentence{DriverText::PageProblem, u"%1: %2", u"%1: %2"},
     Sentence{DriverText::UnknownOption, u"%1: unknown option", u"%1: 没有这个选项"},
@@ -81,8 +97,7 @@ constexpr std::array kSentences{
     Sentence{DriverText::NotLoopback,
              u"%1: %2 is not on 127.0.0.0/8; this tool talks only to a simulated router",
              u"%1: %2 不在 127.0.0.0/8 内；本工具只连接模拟路由器"},
-    Sentence{DriverText::HelpHint, u"(setup-driver --help lists the options)",
-             u"（setup-driver --help 列出全部选项）"},
+    Sentence{DriverText::HelpHint, u"(%1 --help lists the options)", u"（%1 --help 列出全部选项）"},
 };
 
 constexpr bool InEnumOrder() {
@@ -99,4 +114,9 @@ static_assert(InEnumOrder() && kSentences.size() == static_cast<std::size_t>(Dri
 QString DriverString(DriverText text, bool chinese) {
     const Sentence& sentence = kSentences[static_cast<std::size_t>(text)];
     return QString::fromUtf16(chinese ? sentence.chinese : sentence.english);
+}
+
+QString DriverCommandName() {
+    const QString given = qEnvironmentVariable("QELVANE_DRIVER_COMMAND");
+    return given.isEmpty() ? QStringLiteral("setup-driver") : given;
 }

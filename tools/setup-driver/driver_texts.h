@@ -14,6 +14,12 @@ enum class DriverText {
     NoAnswer,      // %1 address
     NoWanType,
     ChosenSettings,  // %1 connection type, %2 SSID, %3 WAN MAC
+    ChosenSecurity,  // %1 security mode, %2 key
+    NoSecurity,
+    TypeOverridden,  // %1 type given with --type, %2 type the router detected
+    AdaptersLeftAlone,
+    AdaptersReset,  // %1 the bus
+    SystemBus,
     AccountRefusedStop,
     AccountRefusedGoOn,
     Saved,
@@ -25,9 +31,10 @@ enum class DriverText {
     CauseNoLinkDetected,
     CauseSaveUnconfirmed,
     CauseNoStatusAnswer,
-    CauseNoProviderAddress,  // %1 connection type the router reports, %2 seconds waited
-    Seconds,                 // %1 seconds with one decimal
-    PageProblem,             // %1 the option to change, %2 the wizard's warning text
+    CauseNoProviderAddress,     // %1 connection type the router reports, %2 seconds waited
+    CauseGatewayOutsideSubnet,  // %1 gateway, %2 address, %3 mask
+    Seconds,                    // %1 seconds with one decimal
+    PageProblem,                // %1 the option to change, %2 the wizard's warning text
     // the command line
     UnknownOption,       // %1 option
     MissingValue,        // %1 option
@@ -43,7 +50,11 @@ enum class DriverText {
     KeyWithoutSecurity,  // %1 value
     Needs,               // %1 option and value, %2 the options it needs
     NotLoopback,         // %1 where the address came from, %2 address
-    HelpHint,
+    HelpHint,            // %1 the command the user typed
 };
+
+// The command the user typed to reach the driver ("scripts/demo --headless"
+// when the demo runs it), for hints that tell them what to type next.
+QString DriverCommandName();
 
 QString DriverString(DriverText text, bool chinese);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 #include "display_width.h"
@@ -80,12 +81,17 @@ QString HeadlessSetup::WanTypeName(int wanType) const {
 }
 
 int HeadlessSetup::RunTask(int task) {
+    // Said on a line of its own before the stage text and its dots.
+    std::optional<CAdapterReset> adapters;
+    if (task == TASK_LINK) {
+        adapters = AdapterResetForRun();
+    }
     const QStringView key = StageTextKey(task);
     Write(QStringLiteral("%1 ").arg(key.isEmpty() ? QString() : Text(key)));
 
     SetupWorker worker(task, app_.controlObject, app_, environment_.pause);
-    if (environment_.commands) {
-        worker.SetCommandRunner(environment_.commands);
+    if (adapters) {
+        worker.SetAdapterReset(std::move(*adapters));
     }
     QEventLoop loop;
     QTimer ticker;
@@ -109,6 +115,32 @@ int HeadlessSetup::RunTask(int task) {
     Print(QStringLiteral(" (%1)").arg(
         Say(DriverText::Seconds, QString::number(clock.elapsed() / 1000.0, 'f', 1))));
     return worker.Result();
+}
+
+// The router of a driver run is a simulated one on loopback; the PC's own
+// adapters are cabled elsewhere, so changing them is never what the user of
+// this tool wants unless they say so.
+CAdapterReset HeadlessSetup::AdapterResetForRun() {
+    if (environment_.commands) {
+        return CAdapterReset(environment_.commands);
+    }
+    if (!options_.resetAdapters) {
+        Print(Say(DriverText::AdaptersLeftAlone));
+        return CAdapterReset::LeaveAlone();
+    }
+#ifdef _WIN32
+    Print(Say(DriverText::AdaptersReset, QStringLiteral("netsh")));
+    return CAdapterReset();
+#else
+    NetworkManagerResetOptions reset;
+    reset.busAddress = options_.adapterBus;
+    const QString bus = !reset.busAddress.isEmpty() ? reset.busAddress
+                        : qEnvironmentVariableIsSet("DBUS_SYSTEM_BUS_ADDRESS")
+                            ? qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS")
+                            : Say(DriverText::SystemBus);
+    Print(Say(DriverText::AdaptersReset, bus));
+    return CAdapterReset::ThroughNetworkManager(reset);
+#endif
 }
 
 // The page of a type given on the command line is checked against the
@@ -136,6 +168,10 @@ int HeadlessSetup::ChooseWanType(int detectResult) {
         Print(QStringLiteral("  %1").arg(Text(lang::kAutoDetectionFailure)));
     }
     if (options_.wanType != kWanNone) {
+        if (findings_.typeDetected && detectResult != options_.wanType) {
+            Print(QStringLiteral("  ") +
+                  Say(DriverText::TypeOverridden, WanTypeName(options_.wanType), WanTypeName(detectResult)));
+        }
         return options_.wanType;
     }
     // The detection's digits 1-3 are the wizard's own type numbers.
@@ -155,7 +191,33 @@ bool HeadlessSetup::ApplySettings(int wanType) {
     }
     Print(QStringLiteral("  ") + Say(DriverText::ChosenSettings, WanTypeName(wanType),
                                      ToWide(app_.wirelessParams.ssid), ToWide(app_.macInfo.applyMac)));
+    Print(QStringLiteral("  ") + SecuritySummary());
+    findings_.gatewayOutsideSubnet = GatewayOutsideSubnet(wanType);
     return true;
+}
+
+QString HeadlessSetup::SecuritySummary() const {
+    static constexpr const char* kModeNames[] = {"", "WEP", "WPA-PSK", "WPA2-PSK"};
+    const SecurityParams& security = app_.securityParams;
+    if (security.mode <= kSecurityDisabled || security.mode > kSecurityWpa2) {
+        return Say(DriverText::NoSecurity);
+    }
+    const std::string& key = security.mode == kSecurityWep ? security.wepKey : security.passphrase;
+    return Say(DriverText::ChosenSecurity, QLatin1String(kModeNames[security.mode]), ToWide(key));
+}
+
+// The page rule lets a gateway outside the address's subnet through (some
+// providers hand out such pairs); when no address comes it is the first
+// suspect.
+bool HeadlessSetup::GatewayOutsideSubnet(int wanType) const {
+    const bool fixedAddress = wanType == kWanStaticIp || ((wanType == kWanPptp || wanType == kWanL2tp) &&
+                                                          options_.tunnelAddressMode == kAddressModeStatic);
+    if (!fixedAddress || options_.ip.isEmpty() || options_.mask.isEmpty() || options_.gateway.isEmpty()) {
+        return false;
+    }
+    const AddressValue mask = ParseRouterLanAddress(options_.mask.toStdString());
+    return (ParseRouterLanAddress(options_.ip.toStdString()) & mask) !=
+           (ParseRouterLanAddress(options_.gateway.toStdString()) & mask);
 }
 
 // What the result page does: read, once more on failure, wait, copy out.
@@ -208,6 +270,9 @@ void HeadlessSetup::PrintNoAddressCauses(int wanType) {
     if (findings_.accountRefused) causes << Say(DriverText::CauseAccountRefused);
     if (!findings_.typeDetected) causes << Say(DriverText::CauseNoLinkDetected);
     if (!findings_.saveConfirmed) causes << Say(DriverText::CauseSaveUnconfirmed);
+    if (findings_.gatewayOutsideSubnet) {
+        causes << Say(DriverText::CauseGatewayOutsideSubnet, options_.gateway, options_.ip, options_.mask);
+    }
     if (!findings_.statusAnswered) {
         causes << Say(DriverText::CauseNoStatusAnswer);
     } else if (causes.isEmpty()) {

@@ -22,7 +22,9 @@ inline constexpr int kHeadlessUsageError = 2;  // an option or setting.ini needs
 // What a run touches outside the router; the defaults are the real ones.
 struct HeadlessEnvironment {
     PauseFunction pause = SleepFor;
-    CAdapterReset::CommandRunner commands;      // empty: the system's own tools
+    // Empty: what the options ask for (the PC's adapters left alone unless
+    // --reset-adapters); set: the tools' way with this runner (tests).
+    CAdapterReset::CommandRunner commands;
     std::function<void(const QString&)> write;  // empty: standard output
 };
 
@@ -41,12 +43,16 @@ private:
         bool accountRefused = false;
         bool saveConfirmed = true;
         bool statusAnswered = false;
+        bool gatewayOutsideSubnet = false;
     };
 
     bool PagesAcceptOptions(int wanType);
     int RunTask(int task);
+    CAdapterReset AdapterResetForRun();
     int ChooseWanType(int detectResult);
     bool ApplySettings(int wanType);
+    QString SecuritySummary() const;
+    bool GatewayOutsideSubnet(int wanType) const;
     void WaitForWanAddress();
     void PrintWanStatus();
     void PrintNoAddressCauses(int wanType);

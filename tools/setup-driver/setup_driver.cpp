@@ -17,7 +17,7 @@ namespace {
 constexpr int kLanguageIdEnglishUs = 1033;
 
 void PrintProblem(const QString& problem) {
-    std::fprintf(stderr, "setup-driver: %s\n", qPrintable(problem));
+    std::fprintf(stderr, "%s: %s\n", qPrintable(DriverCommandName()), qPrintable(problem));
 }
 
 }  // namespace
@@ -31,10 +31,15 @@ int main(int argc, char** argv) {
             return kHeadlessSucceeded;
         case ParseOutcome::Failed:
             for (const QString& problem : problems) PrintProblem(problem);
-            std::fprintf(stderr, "%s\n", qPrintable(DriverString(DriverText::HelpHint, options.chinese)));
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable(DriverString(DriverText::HelpHint, options.chinese).arg(DriverCommandName())));
             return kHeadlessUsageError;
         case ParseOutcome::Run:
             break;
+    }
+    if (options.checkOnly) {
+        return kHeadlessSucceeded;
     }
 
     CQelvaneApp app;

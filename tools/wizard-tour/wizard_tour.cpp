@@ -4,6 +4,8 @@
 #include "link_error_dlg.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "page_flow.h"
+#include "qelvane_app.h"
 #include "progress_dlg.h"
 #include "validation.h"
 #include "wizard_page.h"
@@ -26,6 +28,18 @@ void Later(std::function<void()> action) {
     QTimer::singleShot(0, qApp, std::move(action));
 }
 
+// The language key of each page's title, in page order.
+constexpr const char16_t* kPageTitleKeys[kPageCount] = {
+    u"welcome",        u"Setup1 Title",   u"Setup2 Title",    u"Setup3 Title", u"Setup4 Title",
+    u"Setup5 Title",   u"PPPoE Title",    u"Static IP Title", u"PPTP Title",   u"Mac clone Title",
+    u"Wireless Title", u"Security Title", u"Result Title"};
+
+// A message's first line, short enough for a log line.
+QString Gist(const QString& text) {
+    QString line = text.section(u'\n', 0, 0).simplified();
+    return line.size() > 70 ? line.left(69) + QChar(0x2026) : line;
+}
+
 template <typename Window>
 Window* ActiveModal() {
     return qobject_cast<Window*>(QApplication::activeModalWidget());
@@ -44,6 +58,24 @@ bool WizardTour::OtherWindowIsModal() const {
 
 void WizardTour::Add(const QString& description, Step step) {
     steps_.push_back({description, std::move(step)});
+}
+
+QString WizardTour::PageName(int page) const {
+    if (page < 0 || page >= kPageCount) {
+        return QStringLiteral("page %1").arg(page);
+    }
+    QString name = Gist(window_.App().languageTable.Lookup(QString::fromUtf16(kPageTitleKeys[page])));
+    if (const QString step = TextOf(page, kIdStepNumber).trimmed(); !step.isEmpty()) {
+        name = QStringLiteral("step %1: %2").arg(step, name);
+    }
+    return name;
+}
+
+QString WizardTour::ButtonName(const QWidget* button) {
+    const auto* pressable = qobject_cast<const QAbstractButton*>(button);
+    QString name = pressable != nullptr ? pressable->text() : QString();
+    if (name.trimmed().isEmpty()) name = button != nullptr ? button->accessibleName() : QString();
+    return Gist(name.remove(u'&'));
 }
 
 QWidget* WizardTour::Control(int page, int controlId) const {
@@ -69,10 +101,10 @@ void WizardTour::ClickExit() {
 void WizardTour::Click(int page, int controlId) {
     Add(QStringLiteral("click %1 on page %2").arg(controlId).arg(page), [this, page, controlId] {
         auto* button = qobject_cast<QAbstractButton*>(Control(page, controlId));
-        if (button == nullptr || !button->isVisible() || !button->isEnabled() ||
-            OtherWindowIsModal()) {
+        if (button == nullptr || !button->isVisible() || !button->isEnabled() || OtherWindowIsModal()) {
             return false;
         }
+        Narrate(QStringLiteral("press \"%1\"").arg(ButtonName(button)));
         QPointer<QAbstractButton> target(button);
         Later([target] {
             if (target) {
@@ -105,11 +137,12 @@ void WizardTour::TabTo(int page, int controlId) {
 }
 
 void WizardTour::PressKey(Qt::Key key) {
-    Add(QStringLiteral("key %1").arg(QKeySequence(key).toString()), [key] {
+    Add(QStringLiteral("key %1").arg(QKeySequence(key).toString()), [this, key] {
         QPointer<QWidget> focus(QApplication::focusWidget());
         if (focus == nullptr) {
             return false;
         }
+        Narrate(QStringLiteral("key %1").arg(QKeySequence(key).toString()));
         Later([focus, key] {
             if (focus) {
                 QTest::keyClick(focus, key);
@@ -129,6 +162,8 @@ void WizardTour::Type(int page, int controlId, const QString& text) {
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
+        Narrate(QStringLiteral("type \"%1\"")
+                    .arg(edit->echoMode() == QLineEdit::Normal ? text : QString(text.size(), QChar(0x2022))));
         return true;
     });
 }
@@ -140,6 +175,7 @@ void WizardTour::SetAddress(int page, int controlId, const QString& dotted) {
             return false;
         }
         field->SetAddress(ParseRouterLanAddress(dotted.toStdString()));
+        Narrate(QStringLiteral("enter the address %1").arg(dotted));
         return true;
     });
 }
@@ -151,6 +187,7 @@ void WizardTour::Select(int page, int controlId, int index) {
             return false;
         }
         list->setCurrentIndex(index);
+        Narrate(QStringLiteral("choose \"%1\"").arg(list->currentText()));
         return true;
     });
 }
@@ -161,6 +198,10 @@ void WizardTour::ExpectPage(int page, const QString& shotName) {
         if (window_.CurrentPage() != page || shown == nullptr || !shown->isVisible() ||
             OtherWindowIsModal()) {
             return false;
+        }
+        if (page != lastPageNarrated_) {
+            lastPageNarrated_ = page;
+            Narrate(QStringLiteral("page \"%1\"").arg(PageName(page)));
         }
         Shoot(&window_, shotName);
         return true;
@@ -186,6 +227,9 @@ void WizardTour::AnswerMessageBox(int controlId, const QString& shotName, const 
                 return true;
             }
         }
+        const auto* message = qobject_cast<QLabel*>(box->GetDlgItem(1212));
+        Narrate(QStringLiteral("message \"%1\": press \"%2\"")
+                    .arg(message != nullptr ? Gist(message->text()) : QString(), ButtonName(button)));
         Shoot(box, shotName);
         QPointer<QAbstractButton> target(button);
         Later([target] {
@@ -204,6 +248,7 @@ void WizardTour::AnswerMessageBoxWithKey(Qt::Key key, const QString& shotName) {
         if (box == nullptr || !box->isVisible() || focus == nullptr || !box->isAncestorOf(focus)) {
             return false;
         }
+        Narrate(QStringLiteral("message box: key %1").arg(QKeySequence(key).toString()));
         Shoot(box, shotName);
         QPointer<QWidget> target(focus);
         Later([target, key] {
@@ -221,6 +266,8 @@ void WizardTour::AnswerLinkError(const QString& shotName) {
         if (window == nullptr || !window->isVisible()) {
             return false;
         }
+        Narrate(QStringLiteral("the router cannot be reached: press \"%1\"")
+                    .arg(ButtonName(window->GetDlgItem(1105))));
         Shoot(window, shotName);
         QPointer<QAbstractButton> retry(qobject_cast<QAbstractButton*>(window->GetDlgItem(1105)));
         Later([retry] {
@@ -245,9 +292,11 @@ QString WizardTour::TextOf(int page, int controlId) const {
 
 void WizardTour::WaitForText(int page, int controlId, const QString& shotName) {
     Add(QStringLiteral("text in %1 on page %2").arg(controlId).arg(page), [this, page, controlId, shotName] {
-        if (OtherWindowIsModal() || TextOf(page, controlId).trimmed().isEmpty()) {
+        const QString text = TextOf(page, controlId).trimmed();
+        if (OtherWindowIsModal() || text.isEmpty()) {
             return false;
         }
+        Narrate(QStringLiteral("\"%1\" shows %2").arg(PageName(page), text));
         Shoot(&window_, shotName);
         return true;
     });
@@ -259,6 +308,7 @@ void WizardTour::ShootProgress(const QString& shotName) {
         if (window == nullptr || !window->isVisible()) {
             return false;
         }
+        Narrate(QStringLiteral("progress window"));
         Shoot(window, shotName);
         return true;
     });
@@ -268,10 +318,19 @@ void WizardTour::Shoot(QWidget* window, const QString& name) {
     if (shotDirectory_.isEmpty() || name.isEmpty()) {
         return;
     }
+    // A window that shows the same as the shot before it (the result page that
+    // already had its address) is not shot twice.
+    const QImage shot = SnapshotWindow(window);
+    if (shot == lastShot_) {
+        return;
+    }
+    lastShot_ = shot;
     QDir().mkpath(shotDirectory_);
-    const QString path =
-        QStringLiteral("%1/%2-%3.png").arg(shotDirectory_).arg(++shotNumber_, 2, 10, QLatin1Char('0')).arg(name);
-    if (SnapshotWindow(window).save(path, "PNG")) {
+    const QString path = QStringLiteral("%1/%2-%3.png")
+                             .arg(shotDirectory_)
+                             .arg(++shotNumber_, 2, 10, QLatin1Char('0'))
+                             .arg(name);
+    if (shot.save(path, "PNG")) {
         shots_.append(path);
     }
 }
@@ -283,7 +342,8 @@ void WizardTour::Fail(const QString& why) {
     failure_ = why;
     // Say what stood in the way: the window that was up, and its text.
     if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != &window_) {
-        failure_ += QStringLiteral(" (a %1 is open").arg(QString::fromLatin1(modal->metaObject()->className()));
+        failure_ +=
+            QStringLiteral(" (a %1 is open").arg(QString::fromLatin1(modal->metaObject()->className()));
         if (const auto* box = qobject_cast<CDlgMessageBox*>(modal)) {
             if (const auto* text = qobject_cast<QLabel*>(box->GetDlgItem(1212))) {
                 failure_ += QStringLiteral(": \"%1\"").arg(text->text());
@@ -309,11 +369,13 @@ void WizardTour::Tick() {
         if (!stepStarted_) {
             stepStarted_ = true;
             stepClock_.start();
-            if (log_) {
-                log_(step.description);
-            }
         }
-        if (!step.step()) {
+        const bool done = step.step();
+        if (log_) {
+            for (const QString& line : std::as_const(narration_)) log_(line);
+        }
+        narration_.clear();
+        if (!done) {
             if (stepClock_.elapsed() > stepTimeoutMs_) {
                 Fail(QStringLiteral("gave up waiting: %1").arg(step.description));
             }

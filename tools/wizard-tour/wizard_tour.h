@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -31,7 +32,9 @@ public:
     // How long one step may wait before the tour gives up (real pauses make
     // the save step last about a minute).
     void SetStepTimeout(int milliseconds) { stepTimeoutMs_ = milliseconds; }
-    // Each step's description as it starts.
+    // What the tour did, as a person watching the screen would say it: the
+    // page shown (its title and step number), the button pressed, the text
+    // typed, the message answered.
     void SetLog(std::function<void(const QString&)> log) { log_ = std::move(log); }
 
     void Add(const QString& description, Step step);
@@ -54,7 +57,8 @@ public:
     // Waits for a message box, screenshots it, then presses the button with
     // controlId (1 OK, 6 Yes, 7 No). checkText, when given, must appear in
     // the box's message.
-    void AnswerMessageBox(int controlId, const QString& shotName = QString(), const QString& checkText = QString());
+    void AnswerMessageBox(int controlId, const QString& shotName = QString(),
+                          const QString& checkText = QString());
     // The same by keyboard: key goes to whatever has the focus in the box.
     void AnswerMessageBoxWithKey(Qt::Key key, const QString& shotName = QString());
     // Waits for the link-error window, screenshots it and presses Retry.
@@ -89,6 +93,10 @@ private:
     bool OtherWindowIsModal() const;
     void Shoot(QWidget* window, const QString& name);
     void Fail(const QString& why);
+    // Said once the step that calls it is done.
+    void Narrate(const QString& line) { narration_ << line; }
+    QString PageName(int page) const;
+    static QString ButtonName(const QWidget* button);
 
     CQelvaneDlg& window_;
     std::deque<Entry> steps_;
@@ -99,8 +107,11 @@ private:
     bool finished_ = false;
     int stepTimeoutMs_ = 180000;
     int shotNumber_ = 0;
+    int lastPageNarrated_ = -1;
+    QImage lastShot_;
     QString shotDirectory_;
     QString failure_;
     QStringList shots_;
     std::function<void(const QString&)> log_;
+    QStringList narration_;
 };

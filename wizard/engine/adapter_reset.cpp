@@ -4,9 +4,6 @@
 #include <utility>
 
 #include "console_command.h"
-#ifndef _WIN32
-#include "network_manager_reset.h"
-#endif
 
 namespace {
 
@@ -34,6 +31,20 @@ CAdapterReset::CAdapterReset()
 }
 
 CAdapterReset::CAdapterReset(CommandRunner runner) : runner_(std::move(runner)) {}
+
+CAdapterReset CAdapterReset::LeaveAlone() {
+    CAdapterReset reset{CommandRunner()};
+    reset.networkManagerReset_ = [] {};
+    return reset;
+}
+
+#ifndef _WIN32
+CAdapterReset CAdapterReset::ThroughNetworkManager(NetworkManagerResetOptions options) {
+    CAdapterReset reset{CommandRunner()};
+    reset.networkManagerReset_ = [options = std::move(options)] { ResetWiredProfilesToDhcp(options); };
+    return reset;
+}
+#endif
 
 std::string CAdapterReset::RunCommand(std::string commandLine) const {
     return runner_(commandLine);

@@ -7,6 +7,10 @@
 #include <map>
 #include <string>
 
+#ifndef _WIN32
+#include "network_manager_reset.h"
+#endif
+
 class CAdapterReset {
 public:
     // Runs one command line and returns its merged output ("" when it
@@ -20,6 +24,14 @@ public:
     // Goes the tools' way whatever the platform, with `runner` standing in
     // for them (tests; a silent runner leaves the host's adapters alone).
     explicit CAdapterReset(CommandRunner runner);
+
+    // A reset that changes nothing and makes no call at all: for runs whose
+    // router is not the one the PC's adapters are cabled to.
+    static CAdapterReset LeaveAlone();
+#ifndef _WIN32
+    // Through NetworkManager with the caller's options (another bus, say).
+    static CAdapterReset ThroughNetworkManager(NetworkManagerResetOptions options);
+#endif
 
     std::string RunCommand(std::string commandLine) const;
     // Fills adapterNames from an "ipconfig.exe" output; true when one was found.

@@ -36,7 +36,11 @@ SetupWorker::~SetupWorker() {
 }
 
 void SetupWorker::SetCommandRunner(CAdapterReset::CommandRunner runner) {
-    commandRunner_ = std::move(runner);
+    adapters_.emplace(std::move(runner));
+}
+
+void SetupWorker::SetAdapterReset(CAdapterReset adapters) {
+    adapters_ = std::move(adapters);
 }
 
 bool SetupWorker::Start() {
@@ -53,7 +57,7 @@ bool SetupWorker::Start() {
 }
 
 void SetupWorker::RunScript() {
-    CAdapterReset adapters = commandRunner_ ? CAdapterReset(commandRunner_) : CAdapterReset();
+    CAdapterReset adapters = adapters_ ? *adapters_ : CAdapterReset();
     Complete(RunSetupScript(task_, object_, records_, pause_, adapters));
 }
 

@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 #include "adapter_reset.h"
@@ -38,6 +39,9 @@ public:
 
     // Replaces the tools the adapter reset runs (tests record them instead).
     void SetCommandRunner(CAdapterReset::CommandRunner runner);
+    // Replaces the whole adapter reset of the link task (the headless driver
+    // leaves the PC's adapters alone unless asked).
+    void SetAdapterReset(CAdapterReset adapters);
 
     // Starts the script once. False when it was started before or no thread
     // could be created; in the latter case Finished still arrives, with
@@ -64,7 +68,8 @@ private:
     CDLLObject* const object_;
     SettingsRecords& records_;
     const PauseFunction pause_;
-    CAdapterReset::CommandRunner commandRunner_;
+    // Empty: the real reset, made on the worker thread.
+    std::optional<CAdapterReset> adapters_;
     std::atomic<int> done{0};
     std::atomic<int> result{0};
     std::thread worker_;
