@@ -127,6 +127,19 @@ TEST(RouterSimServer, AnswersOneFramedReplyPerConnectionAndClosesIt) {
     }
 }
 
+// Only a thread that entered a network namespace of its own may put the
+// router on an address outside loopback, even when the option asks for it.
+TEST(RouterSimServer, RefusesAnAddressOutsideLoopbackInTheNamespaceItStartedIn) {
+    for (const bool inTestNamespace : {false, true}) {
+        Options options = fastOptions();
+        options.address = "10.78.0.1";
+        options.port = 0;
+        options.inTestNamespace = inTestNamespace;
+        routersim::RouterSim router(options);
+        EXPECT_FALSE(router.start()) << inTestNamespace;
+    }
+}
+
 class Detection : public testing::TestWithParam<char> {};
 
 TEST_P(Detection, AnswersTheBareCharacterAndCloses) {

@@ -16,8 +16,16 @@
 #include <iostream>
 #include <thread>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
+
+#include "adapter_reset.h"
 #include "dhcp_profile.h"
 #include "real_network_manager.h"
+#include "real_router.h"
+#include "setup_tasks.h"
+#include "setup_worker.h"
 
 namespace {
 
@@ -41,6 +49,36 @@ void Figure(const char* what, Clock::duration took) {
               << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms" << std::endl;
 }
 
+// The calling thread, and every thread it starts, in another network
+// namespace for as long as this lives.
+class NetworkNamespaceEntry {
+public:
+    explicit NetworkNamespaceEntry(const QString& path)
+        : saved_(::open("/proc/thread-self/ns/net", O_RDONLY | O_CLOEXEC)) {
+        const int target = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
+        entered_ = saved_ >= 0 && target >= 0 && ::setns(target, CLONE_NEWNET) == 0;
+        if (target >= 0) {
+            ::close(target);
+        }
+    }
+    ~NetworkNamespaceEntry() {
+        if (entered_ && ::setns(saved_, CLONE_NEWNET) != 0) {
+            ADD_FAILURE() << "the test's thread did not come back from the namespace";
+        }
+        if (saved_ >= 0) {
+            ::close(saved_);
+        }
+    }
+    NetworkNamespaceEntry(const NetworkNamespaceEntry&) = delete;
+    NetworkNamespaceEntry& operator=(const NetworkNamespaceEntry&) = delete;
+
+    bool entered() const { return entered_; }
+
+private:
+    int saved_;
+    bool entered_ = false;
+};
+
 class RealNetworkManagerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -49,16 +87,21 @@ protected:
         }
     }
 
-    NetworkManagerResetOutcome Reset(std::chrono::milliseconds budget = 5000ms,
-                                     std::chrono::milliseconds callTimeout = 2000ms) {
+    NetworkManagerResetOptions Options(std::chrono::milliseconds budget = 5000ms,
+                                       std::chrono::milliseconds callTimeout = 2000ms) {
         NetworkManagerResetOptions options;
         options.busAddress = nm_.address();
         options.budget = budget;
         options.callTimeout = callTimeout;
         options.deviceTypes = {kDeviceTypeEthernet, kDeviceTypeVeth};
         options.log = [this](const QString& line) { log_ << line; };
+        return options;
+    }
+
+    NetworkManagerResetOutcome Reset(std::chrono::milliseconds budget = 5000ms,
+                                     std::chrono::milliseconds callTimeout = 2000ms) {
         const auto start = Clock::now();
-        const NetworkManagerResetOutcome outcome = ResetWiredProfilesToDhcp(options);
+        const NetworkManagerResetOutcome outcome = ResetWiredProfilesToDhcp(Options(budget, callTimeout));
         took_ = Clock::now() - start;
         return outcome;
     }
@@ -229,6 +272,47 @@ TEST_F(RealNetworkManagerTest, AProfileKeptOnlyInMemoryStaysInMemory) {
     EXPECT_TRUE(properties.value(QStringLiteral("Filename")).toString().startsWith(QStringLiteral("/run/")))
         << properties.value(QStringLiteral("Filename")).toString().toStdString();
     EXPECT_TRUE(nm_.Run(QStringLiteral("ls /etc/NetworkManager/system-connections")).trimmed().isEmpty());
+}
+
+TEST_F(RealNetworkManagerTest, TheLinkTaskGetsItsLeaseFromTheFarSideAndTheLibraryLogsInToTheRouterThere) {
+    nm_.AddProfile(QStringLiteral("Desk"),
+                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
+                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1"))));
+    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")}}));
+    // The router, the worker and the library's sockets all live in the
+    // namespace: the threads are started from here.
+    NetworkNamespaceEntry inside(nm_.NetworkNamespace());
+    ASSERT_TRUE(inside.entered());
+    routersim::Options simOptions;
+    simOptions.address = "10.78.0.1";
+    simOptions.port = 0;
+    simOptions.inTestNamespace = true;
+    simOptions.password = "e2e-admin";
+    simOptions.linkDelay = 50ms;
+    routersim::RouterSim sim(simOptions);
+    ASSERT_TRUE(sim.start());
+    CLibraryBinding binding;
+    CDLLObject* library = nullptr;
+    ASSERT_EQ(binding.Load(BinDirectory(), library), LibraryLoadResult::Loaded) << qPrintable(BinDirectory());
+    PortRedirectingObject router(*library, sim.port());
+    SettingsRecords records;
+    records.routerInfo = {"10.78.0.1", "admin", "e2e-admin", 0, 0};
+
+    SetupWorker worker(TASK_LINK, &router, records, [](std::chrono::milliseconds) {});
+    worker.SetAdapterReset(CAdapterReset::ThroughNetworkManager(Options()));
+    ASSERT_TRUE(worker.Start());
+    const auto deadline = Clock::now() + 30s;
+    while (!worker.IsDone() && Clock::now() < deadline) {
+        std::this_thread::sleep_for(10ms);
+    }
+
+    ASSERT_TRUE(worker.IsDone());
+    EXPECT_EQ(worker.Result(), 1) << Log();
+    EXPECT_TRUE(HasLease(QStringLiteral("qvt0"), QStringLiteral("10.78.0"))) << Log();
+    EXPECT_EQ(records.macInfo.factoryMac, sim.state().factoryMac);
+    EXPECT_TRUE(log_.filter(QStringLiteral("qvt0: profile \"Desk\" switched")).size() == 1) << Log();
+    sim.stop();
+    binding.Release(library);
 }
 
 }  // namespace

@@ -7,6 +7,10 @@
 #include <thread>
 #include <utility>
 
+#ifdef __linux__
+#include <sys/stat.h>
+#endif
+
 #include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
@@ -22,6 +26,32 @@ namespace routersim {
 namespace asio = boost::asio;
 using asio::ip::tcp;
 
+namespace {
+
+#ifdef __linux__
+std::optional<std::pair<dev_t, ino_t>> networkNamespace(const char* path) {
+    struct stat status = {};
+    if (::stat(path, &status) != 0) return std::nullopt;
+    return std::pair(status.st_dev, status.st_ino);
+}
+
+// Taken when the program starts, before any thread can have moved.
+const auto startNamespace = networkNamespace("/proc/self/ns/net");
+#endif
+
+// The calling thread has entered a network namespace other than the one the
+// program started in: one a test made for itself.
+bool inEnteredNetworkNamespace() {
+#ifdef __linux__
+    const auto current = networkNamespace("/proc/thread-self/ns/net");
+    return current && startNamespace && *current != *startNamespace;
+#else
+    return false;
+#endif
+}
+
+}  // namespace
+
 // Everything runs on one io thread; the mutex guards what the public methods
 // read from other threads (model, records).
 class RouterSim::Server final : public ConnectionHost {
@@ -33,7 +63,10 @@ public:
 
     bool start() {
         if (thread_.joinable()) return true;
-        if (!isLoopbackAddress(options_.address)) return false;
+        if (!isLoopbackAddress(options_.address) &&
+            !(options_.inTestNamespace && inEnteredNetworkNamespace())) {
+            return false;
+        }
         boost::system::error_code error;
         endpoint_ = tcp::endpoint(asio::ip::make_address_v4(options_.address, error), options_.port);
         if (error || !openListener()) return false;

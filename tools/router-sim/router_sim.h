@@ -21,7 +21,11 @@ enum class Fault { None, Silent, Reset, Drip, DripForever, KeepAlive, Huge, Garb
 
 struct Options {
     std::string address = "127.0.0.1";  // refuse anything outside 127.0.0.0/8
-    uint16_t port = 80;                 // 0 = ephemeral
+    // ...unless the starting thread has entered a network namespace other than
+    // the one the program started in: a test that made one (veth pairs, a DHCP
+    // server on the far side) may have the router listen on an address there.
+    bool inTestNamespace = false;
+    uint16_t port = 80;  // 0 = ephemeral
     std::string user = "admin", password = "kvmzt";
     char detectedMode = '3';  // the digit (or any character) WizardModeSel answers
     std::string ispUser = "isp-user", ispPassword = "isp-pass";  // the account the ISP accepts
