@@ -61,6 +61,19 @@ TEST(DriverOptionsTest, ChineseRunWordsProblemsInChineseKeepingOptionAndValue) {
                                      "--type: cable 不是 static, dynamic, pppoe, pptp, l2tp 之一"));
 }
 
+TEST(DriverOptionsTest, AdapterTypesAreNumbersForTheAdapterReset) {
+    EXPECT_EQ(Parse({}).options.adapterTypes, QList<unsigned>{1});
+    const Parsed parsed = Parse({"--reset-adapters", "--adapter-types", "1,20"});
+    EXPECT_THAT(parsed.problems, IsEmpty());
+    EXPECT_EQ(parsed.options.adapterTypes, (QList<unsigned>{1, 20}));
+    EXPECT_THAT(
+        Parse({"--reset-adapters", "--adapter-types", "1,veth"}).problems,
+        ElementsAre(
+            "--adapter-types: 1,veth is not a list of NetworkManager device type numbers (like 1,20)"));
+    EXPECT_THAT(Parse({"--adapter-types", "1,20"}).problems,
+                ElementsAre("--adapter-types 1,20: needs --reset-adapters"));
+}
+
 TEST(DriverOptionsTest, AcceptsAWholeSetUpWithTheRoutersOwnLogin) {
     const Parsed parsed = Parse({"--router-user",
                                  "root",

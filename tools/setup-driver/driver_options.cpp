@@ -192,6 +192,11 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
                                  "D-Bus address of the NetworkManager that --reset-adapters talks to "
                                  "(default: the system bus), e.g. a simulated one's.",
                                  "address");
+    const QCommandLineOption adapterTypes(
+        "adapter-types",
+        "A test aid: the NetworkManager device types --reset-adapters handles, as numbers (default: 1, "
+        "Ethernet; 1,20 adds the veth pairs of a test's network namespace).",
+        "numbers");
     const QCommandLineOption checkOnly("check-options", "Check the options and stop; nothing is started.");
     const std::array allOptions{&help,
                                 &routerUser,
@@ -216,6 +221,7 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
                                 &chinese,
                                 &resetAdapters,
                                 &bus,
+                                &adapterTypes,
                                 &checkOnly};
     for (const QCommandLineOption* option : allOptions) parser.addOption(*option);
 
@@ -291,6 +297,21 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
     options.checkOnly = parser.isSet(checkOnly);
     if (parser.isSet(bus) && !options.resetAdapters) {
         found.Add(DriverText::Needs, "--bus " + options.adapterBus, QStringLiteral("--reset-adapters"));
+    }
+    if (parser.isSet(adapterTypes)) {
+        const QString given = parser.value(adapterTypes);
+        options.adapterTypes.clear();
+        for (const QString& number : given.split(u',')) {
+            bool ok = false;
+            options.adapterTypes << number.trimmed().toUInt(&ok);
+            if (!ok) {
+                found.Add(DriverText::NotDeviceTypes, QStringLiteral("--adapter-types"), given);
+                break;
+            }
+        }
+        if (!options.resetAdapters) {
+            found.Add(DriverText::Needs, "--adapter-types " + given, QStringLiteral("--reset-adapters"));
+        }
     }
 
     if (const QStringList missing = MissingForType(options, parser); !missing.isEmpty()) {

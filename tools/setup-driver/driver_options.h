@@ -3,6 +3,7 @@
 // router receives exactly what the pages would have sent.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -36,7 +37,10 @@ struct DriverOptions {
     // The router here is a simulated one on loopback, not the one the PC's
     // adapters are cabled to, so the adapters are left alone unless asked.
     bool resetAdapters = false;
-    QString adapterBus;      // empty: the system bus
+    QString adapterBus;  // empty: the system bus
+    // NetworkManager DeviceType numbers that reset handles: Ethernet (1); a
+    // test namespace's veth pairs are 20.
+    QList<unsigned> adapterTypes{1};
     bool checkOnly = false;  // stop once the options are checked
 };
 

@@ -43,6 +43,7 @@ enum class DriverText {
     NotAnAddress,        // %1 option, %2 value
     NotAMask,
     NotAChannel,
+    NotDeviceTypes,
     NotAMac,
     NotAnSsid,
     NotAWepKey,

@@ -134,6 +134,7 @@ CAdapterReset HeadlessSetup::AdapterResetForRun() {
 #else
     NetworkManagerResetOptions reset;
     reset.busAddress = options_.adapterBus;
+    reset.deviceTypes = options_.adapterTypes;
     const QString bus = !reset.busAddress.isEmpty() ? reset.busAddress
                         : qEnvironmentVariableIsSet("DBUS_SYSTEM_BUS_ADDRESS")
                             ? qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS")
