@@ -14,8 +14,11 @@
 
 class TestHost : public WizardHost {
 public:
-    // languageId: 1033 English, 2052 Simplified Chinese.
-    explicit TestHost(int languageId = 1033) : app_(QStringLiteral(QELVANE_TEST_BIN_DIR "/")) {
+    // languageId: 1033 English, 2052 Simplified Chinese; programDir: where
+    // setting.ini, Language/ and Skin/ are read, with its trailing separator.
+    explicit TestHost(int languageId = 1033,
+                      const QString& programDir = QStringLiteral(QELVANE_TEST_BIN_DIR "/"))
+        : app_(programDir) {
         app_.ChooseLanguage(languageId);
     }
     ~TestHost() override { isSimpChinese = 0; }

@@ -110,7 +110,10 @@ void CHwBtn_Pub::CalcLayout() {
 }
 
 std::optional<QRect> CHwBtn_Pub::AutoSizeTarget() const {
-    if (!autoSize_ || parentWidget() == nullptr || isWindow()) {
+    // Auto-size fits the skin's strip. A button drawn in the platform look
+    // (its strip is missing) keeps the size its dialog gave it: fitted to an
+    // absent image and an empty caption it would shrink to nothing.
+    if (!autoSize_ || !ownerDrawn_ || parentWidget() == nullptr || isWindow()) {
         return std::nullopt;
     }
     LayoutRect clientInParent = layout_.client;

@@ -7,6 +7,14 @@
 #include <QPainter>
 #include <QWindow>
 
+void DrawPlainWindowFace(QPainter& painter, const QRect& rect, const QColor& face, const QColor& edge) {
+    if (rect.isEmpty()) {
+        return;
+    }
+    painter.fillRect(rect, edge);
+    painter.fillRect(rect.adjusted(1, 1, -1, -1), face);
+}
+
 CPolygonDialog::CPolygonDialog(int templateId, QWidget* parent) : CDialogBase(templateId, parent) {}
 
 int CPolygonDialog::SetBackground(const QString& path, ColorRef keyColour) {
@@ -45,6 +53,11 @@ void CPolygonDialog::paintEvent(QPaintEvent* /*event*/) {
     // The bitmap is the face: no separate background erase.
     if (!background_.isNull()) {
         painter.drawImage(0, 0, background_);
+    } else if (isWindow()) {
+        // Pages without their bitmap show the window below them; a window
+        // of its own has no frame from the window manager to mark its edge.
+        DrawPlainWindowFace(painter, rect(), palette().color(QPalette::Window),
+                            palette().color(QPalette::Shadow));
     }
     OnPaintFace(painter);
 }

@@ -16,6 +16,10 @@
 
 class QPainter;
 
+// The face of a window whose bitmap is missing: the plain face colour inside
+// a one-pixel edge, so the window stands apart from whatever lies behind it.
+void DrawPlainWindowFace(QPainter& painter, const QRect& rect, const QColor& face, const QColor& edge);
+
 class CPolygonDialog : public CDialogBase {
     Q_OBJECT
 
@@ -39,7 +43,8 @@ protected:
     // Loads the bitmap and cuts the outline. A missing bitmap leaves an
     // ordinary rectangular dialog.
     int OnCreate() override;
-    // Called after the face is painted, for what a dialog draws on top.
+    // Called after the face is painted, for what a dialog draws on top. A
+    // window without its bitmap gets a plain face with an edge.
     virtual void OnPaintFace(QPainter& painter);
 
     void paintEvent(QPaintEvent* event) override;
