@@ -6,9 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QtGlobal>
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -21,6 +27,10 @@
 class PortRedirectingObject : public CDLLObject {
 public:
     PortRedirectingObject(CDLLObject& target, int port) : target_(target), port_(port) {}
+
+    // A router that goes away once it has taken the WAN form: every later
+    // call goes to deadPort, where nothing listens.
+    void VanishAfterWanForm(int deadPort) { vanishPort_ = deadPort; }
 
     int CheckLogin(std::string a, int, std::string u, std::string w) override {
         return target_.CheckLogin(a, port_, u, w);
@@ -41,7 +51,11 @@ public:
         return target_.ConnectWan(a, port_, u, w);
     }
     int ApplyWanSettings(std::string a, int, std::string u, std::string w) override {
-        return target_.ApplyWanSettings(a, port_, u, w);
+        const int result = target_.ApplyWanSettings(a, port_, u, w);
+        if (const int gone = vanishPort_.load(); gone != 0) {
+            port_ = gone;
+        }
+        return result;
     }
     int ApplyWirelessBasic(std::string a, int, std::string u, std::string w) override {
         return target_.ApplyWirelessBasic(a, port_, u, w);
@@ -73,8 +87,25 @@ public:
 
 private:
     CDLLObject& target_;
-    int port_;
+    std::atomic<int> port_;
+    std::atomic<int> vanishPort_{0};
 };
+
+// A loopback port nobody listens on: bound by the system, then let go.
+inline int ClosedLoopbackPort() {
+    const int probe = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (probe >= 0 && bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+        port = ntohs(address.sin_port);
+    }
+    if (probe >= 0) close(probe);
+    return port;
+}
 
 // The build's bin directory, where libTarnwick.so lies beside the programs.
 inline QString BinDirectory() {

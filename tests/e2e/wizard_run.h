@@ -82,6 +82,7 @@ public:
     CQelvaneDlg& window() { return *window_; }
     WizardTour& tour() { return *tour_; }
     routersim::RouterSim& router() { return **sim_; }
+    PortRedirectingObject& controlObject() { return *router_; }
 
 private:
     void CloseEverything() {

@@ -12,6 +12,7 @@
 
 #include "display_width.h"
 #include "language_keys.h"
+#include "setup_steps.h"
 #include "setup_tasks.h"
 #include "setup_worker.h"
 #include "text_codec.h"
@@ -156,27 +157,46 @@ bool HeadlessSetup::PagesAcceptOptions(int wanType) {
     return true;
 }
 
-int HeadlessSetup::ChooseWanType(int detectResult) {
-    static constexpr QStringView kDetectedTypeNames[] = {lang::kStaticIp, lang::kDynamicIp, lang::kPppoe};
-    findings_.typeDetected = detectResult >= 1 && detectResult <= 3;
-    if (findings_.typeDetected) {
-        // The wizard's own success text puts three blanks before PPPoE.
-        const QString separator = detectResult == 3 ? QStringLiteral("   ") : QStringLiteral(" ");
-        Print(QStringLiteral("  %1: %2%3%4")
-                  .arg(Text(lang::kSuccess), Text(lang::kYourConnectionWay), separator,
-                       Text(kDetectedTypeNames[detectResult - 1])));
-    } else {
-        Print(QStringLiteral("  %1").arg(Text(lang::kAutoDetectionFailure)));
-    }
+int HeadlessSetup::ChooseWanType(std::optional<int> detected) {
+    findings_.typeDetected = detected.has_value();
     if (options_.wanType != kWanNone) {
-        if (findings_.typeDetected && detectResult != options_.wanType) {
+        if (detected && *detected != options_.wanType) {
             Print(QStringLiteral("  ") +
-                  Say(DriverText::TypeOverridden, WanTypeName(options_.wanType), WanTypeName(detectResult)));
+                  Say(DriverText::TypeOverridden, WanTypeName(options_.wanType), WanTypeName(*detected)));
         }
         return options_.wanType;
     }
-    // The detection's digits 1-3 are the wizard's own type numbers.
-    return findings_.typeDetected ? detectResult : kWanNone;
+    return detected.value_or(kWanNone);
+}
+
+// The steps' messages, as a terminal shows them: the wizard's texts where
+// they say nothing of buttons, the driver's own words where they do.
+bool HeadlessSetup::Tell(const StepMessage& message) {
+    const QString router = ToWide(app_.routerInfo.address);
+    if (message.textKey == lang::kConnectOk) {
+        Print(QStringLiteral("  ") +
+              Say(DriverText::Connected, ToWide(app_.macInfo.factoryMac), ToWide(app_.macInfo.defaultMac)));
+    } else if (message.textKey == lang::kLoginRefused) {
+        Print(Say(DriverText::LoginRefused, router, ToWide(app_.routerInfo.user)));
+    } else if (message.textKey == lang::kSaveOk) {
+        Print(QStringLiteral("  ") + Say(DriverText::Saved));
+    } else if (message.textKey == lang::kSaveNotConfirmed) {
+        Print(QStringLiteral("  ") + Say(DriverText::SaveUnconfirmed));
+    } else {
+        QString text = Text(message.textKey);
+        if (!message.nameKey.isEmpty()) text += message.separator.toString() + Text(message.nameKey);
+        if (!message.titleKey.isEmpty()) text = Text(message.titleKey) + QStringLiteral(": ") + text;
+        Print(QStringLiteral("  ") + text);
+    }
+    return true;
+}
+
+void HeadlessSetup::ShowLinkError() {
+    Print(Say(DriverText::NoAnswer, ToWide(app_.routerInfo.address)));
+}
+
+QString HeadlessSetup::SettingsFile() const {
+    return app_.Settings().Path();
 }
 
 bool HeadlessSetup::ApplySettings(int wanType) {
@@ -294,16 +314,11 @@ int HeadlessSetup::Run() {
     if (options_.wanType != kWanNone && !PagesAcceptOptions(options_.wanType)) {
         return kHeadlessUsageError;
     }
-    const QString router = ToWide(app_.routerInfo.address);
-    if (const int link = RunTask(TASK_LINK); link != 1) {
-        Print(link == 0 ? Say(DriverText::LoginRefused, router, ToWide(app_.routerInfo.user))
-                        : Say(DriverText::NoAnswer, router));
+    SetupSteps steps(*this);
+    if (!steps.RunLink().goOn) {
         return kHeadlessFailed;
     }
-    Print(QStringLiteral("  ") +
-          Say(DriverText::Connected, ToWide(app_.macInfo.factoryMac), ToWide(app_.macInfo.defaultMac)));
-
-    const int wanType = ChooseWanType(RunTask(TASK_AUTO));
+    const int wanType = ChooseWanType(steps.RunDetection());
     if (wanType == kWanNone) {
         Print(Say(DriverText::NoWanType));
         return kHeadlessUsageError;
@@ -311,26 +326,17 @@ int HeadlessSetup::Run() {
     if (!ApplySettings(wanType)) {
         return kHeadlessUsageError;
     }
-    if (wanType == kWanPppoe) {
-        const bool accepted = RunTask(TASK_CHECK) == 1;
-        Print(QStringLiteral("  %1").arg(
-            Text(accepted ? lang::kCheckAccountsCorrect : lang::kCheckAccountsInaccuracy)));
-        if (!accepted && !options_.saveAnyway) {
+    // The wizard leaves the account check to a button; a run without hands
+    // always makes it, and stops on a refused account unless told not to.
+    if (wanType == kWanPppoe && !steps.RunAccountCheck()) {
+        if (!options_.saveAnyway) {
             Print(Say(DriverText::AccountRefusedStop));
             return kHeadlessFailed;
         }
-        if (!accepted) {
-            Print(Say(DriverText::AccountRefusedGoOn));
-            findings_.accountRefused = true;
-        }
+        Print(Say(DriverText::AccountRefusedGoOn));
+        findings_.accountRefused = true;
     }
-    findings_.saveConfirmed = RunTask(TASK_SAVE) != 0;
-    if (findings_.saveConfirmed) {
-        Print(QStringLiteral("  ") + Say(DriverText::Saved));
-        RunTask(TASK_REBOOT);
-    } else {
-        Print(QStringLiteral("  ") + Say(DriverText::SaveUnconfirmed));
-    }
+    findings_.saveConfirmed = steps.RunSave() == SaveOutcome::Confirmed;
     if (app_.wanStatus.wanIp.empty()) {
         Write(Say(DriverText::Waiting) + QLatin1Char(' '));
         WaitForWanAddress();
@@ -342,5 +348,6 @@ int HeadlessSetup::Run() {
         return kHeadlessFailed;
     }
     Print(Say(DriverText::WanAddress, ToWide(app_.wanStatus.wanIp)));
-    return kHeadlessSucceeded;
+    // An address the router held before is no proof that these settings took.
+    return findings_.saveConfirmed ? kHeadlessSucceeded : kHeadlessFailed;
 }

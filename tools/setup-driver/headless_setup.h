@@ -7,12 +7,14 @@
 #include <QStringView>
 
 #include <functional>
+#include <optional>
 
 #include "adapter_reset.h"
 #include "driver_options.h"
 #include "driver_texts.h"
 #include "pause_function.h"
 #include "qelvane_app.h"
+#include "setup_steps.h"
 
 // Exit codes of the driver.
 inline constexpr int kHeadlessSucceeded = 0;
@@ -28,7 +30,7 @@ struct HeadlessEnvironment {
     std::function<void(const QString&)> write;  // empty: standard output
 };
 
-class HeadlessSetup {
+class HeadlessSetup : public SetupFrontEnd {
 public:
     HeadlessSetup(CQelvaneApp& app, const DriverOptions& options, HeadlessEnvironment environment = {});
 
@@ -47,9 +49,14 @@ private:
     };
 
     bool PagesAcceptOptions(int wanType);
-    int RunTask(int task);
+    // SetupFrontEnd: the tasks with their stage texts and dots, the steps'
+    // messages printed.
+    int RunTask(int task) override;
+    bool Tell(const StepMessage& message) override;
+    void ShowLinkError() override;
+    QString SettingsFile() const override;
     CAdapterReset AdapterResetForRun();
-    int ChooseWanType(int detectResult);
+    int ChooseWanType(std::optional<int> detected);
     bool ApplySettings(int wanType);
     QString SecuritySummary() const;
     bool GatewayOutsideSubnet(int wanType) const;

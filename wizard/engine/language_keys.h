@@ -32,6 +32,9 @@ inline constexpr QStringView kConnectOk = u"Connect OK";
 // settings file (%s) whose login the router refused.
 inline constexpr QStringView kLoginRefused = u"Login Refused";
 inline constexpr QStringView kSaveOk = u"Save OK";
+// The save task's forms did not all reach the router: said instead of "Save
+// OK", and no restart follows.
+inline constexpr QStringView kSaveNotConfirmed = u"Save Not Confirmed";
 // The "Save OK" box asks for the empty key as its title; no entry has an
 // empty key, so the title stays empty like that of the "Connect OK" box.
 inline constexpr QStringView kSaveOkTitle = u"";
@@ -105,12 +108,13 @@ inline constexpr QStringView kModeBgnResult = u"11 b/g/n mode";
 
 // Keys the code asks for directly, by the window that asks.
 inline constexpr std::array kProgressKeys{kPrgLink, kPrgAuto, kPrgCheck, kPrgSave, kPrgReboot};
-inline constexpr std::array kMainWindowKeys{kAppName,   kStart,  kNext,   kFinish,  kExit,     kLeaveMessage,
-                                            kConnectOk, kSaveOk, kWebUrl, kModelNo, kVersionNo, kLoginRefused};
+inline constexpr std::array kMainWindowKeys{
+    kAppName, kStart,  kNext,    kFinish,    kExit,         kLeaveMessage,    kConnectOk,
+    kSaveOk,  kWebUrl, kModelNo, kVersionNo, kLoginRefused, kSaveNotConfirmed};
 inline constexpr std::array kValidationKeys{
-    kWarningTitle,    kMacAddressInvalid, kAccountEmpty,      kPasswordEmpty,  kUserNameEmpty,
-    kServerIpInvalid, kIpAddressInvalid,  kSubnetMaskInvalid, kGatewayInvalid, kPrimaryDnsInvalid,
-    kSameSegment,     kWepKeyInvalid,     kWpaKeyInvalid,     kKeyTimeInvalid, kSsidInvalid,
+    kWarningTitle,      kMacAddressInvalid,  kAccountEmpty,       kPasswordEmpty,  kUserNameEmpty,
+    kServerIpInvalid,   kIpAddressInvalid,   kSubnetMaskInvalid,  kGatewayInvalid, kPrimaryDnsInvalid,
+    kSameSegment,       kWepKeyInvalid,      kWpaKeyInvalid,      kKeyTimeInvalid, kSsidInvalid,
     kAccountUnsendable, kUserNameUnsendable, kPasswordUnsendable, kOctetRange};
 inline constexpr std::array kConnectionPageKeys{kCheckAccountsCorrect,
                                                 kCheckAccountsInaccuracy,

@@ -24,6 +24,7 @@
 #include "tunnel_page.h"
 #include "wan_type_page.h"
 #include "welcome_page.h"
+#include "window_front_end.h"
 #include "wireless_page.h"
 
 #include <QContextMenuEvent>
@@ -249,68 +250,20 @@ void CQelvaneDlg::Finish() {
     EndDialog(kFinishedResult);
 }
 
-bool CQelvaneDlg::RunLinkStep() {
-    const int result = RunTask(TASK_LINK);
-    if (result == 1) {
-        return ShowMessageBox(kMessageInformation, QString(), Text(app_, lang::kConnectOk)) == kResultOk;
-    }
-    if (result == kLoginRefusedResult) {
-        // The router is there and answered: the cabling picture would send
-        // the user to the wrong place. The login comes from setting.ini, so
-        // the message names the file that was read; where that is a link
-        // (an installed copy keeps it under /etc), the file it leads to.
-        const QString read = NativePath(app_.Settings().Path());
-        const QString target = QFileInfo(read).canonicalFilePath();
-        const QString settings = QDir::toNativeSeparators(target.isEmpty() ? read : target);
-        ShowMessageBox(kMessageWarning, Text(app_, lang::kWarningTitle),
-                       FormatString(Text(app_, lang::kLoginRefused), settings));
-        return false;
-    }
-    CLookInfo linkError(app_);
-    linkError.DoModal();
-    return false;
-}
-
-void CQelvaneDlg::RunSaveSteps() {
-    // Only a save the router took is confirmed and followed by the restart:
-    // "not sent" (-1) is no reason to say "Save OK".
-    if (RunTask(TASK_SAVE) == 1 && ShowMessageBox(kMessageInformation, Text(app_, lang::kSaveOkTitle),
-                                                  Text(app_, lang::kSaveOk)) == kResultOk) {
-        RunTask(TASK_REBOOT);
-    }
-}
-
 void CQelvaneDlg::GoNext() {
     const int page = currentPage_;
     const int wanType = app_.routerInfo.wanType;
-    bool passed = true;
-    switch (page) {
-        case kPageSetup4:
-            passed = RunLinkStep();
-            break;
-        case kPageWanType:
-            if (wanType == kWanPptp || wanType == kWanL2tp) {
-                if (auto* tunnel = qobject_cast<CPPTPSettingDlg*>(Page(kPageTunnel))) {
-                    tunnel->SetTitleText(wanType == kWanPptp ? QStringLiteral("PPTP")
-                                                             : QStringLiteral("L2TP"));
-                }
-            }
-            break;
-        case kPagePppoe:
-        case kPageStaticIp:
-        case kPageTunnel:
-        case kPageMacClone:
-        case kPageWireless:
-        case kPageSecurity:
-            passed = Page(page) != nullptr && Page(page)->PageCheck();
-            if (passed && page == kPageSecurity) {
-                RunSaveSteps();
-            }
-            break;
-        default:
-            break;
+    if (page == kPageWanType && (wanType == kWanPptp || wanType == kWanL2tp)) {
+        if (auto* tunnel = qobject_cast<CPPTPSettingDlg*>(Page(kPageTunnel))) {
+            tunnel->SetTitleText(wanType == kWanPptp ? QStringLiteral("PPTP") : QStringLiteral("L2TP"));
+        }
     }
-    const PageStep step = NextPage(page, wanType, passed);
+    // The page's own check first (pages without one accept); what runs
+    // after it, and which page follows, is the set-up steps' business.
+    CWizardPage* shown = Page(page);
+    const bool accepted = shown == nullptr || shown->PageCheck();
+    WindowFrontEnd frontEnd(*this);
+    const PageStep step = SetupSteps(frontEnd).Next(page, wanType, accepted);
     if (step.show) {
         ShowPage(step.page);
     }

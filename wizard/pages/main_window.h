@@ -66,8 +66,6 @@ private:
     void StyleControls();
     void CreatePages();
     void Finish();
-    bool RunLinkStep();
-    void RunSaveSteps();
 
     CQelvaneApp& app_;
     std::array<CWizardPage*, 13> pages_{};

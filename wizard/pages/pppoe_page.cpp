@@ -13,6 +13,7 @@
 #include "setup_tasks.h"
 #include "validation.h"
 #include "wizard_host.h"
+#include "window_front_end.h"
 
 #include <QAbstractButton>
 
@@ -80,10 +81,6 @@ void CPPOESetDlg::OnCheckAccounts() {
     if (!PageCheck()) {
         return;
     }
-    // A working account is good news: the information picture, not the warning.
-    if (Host().RunTask(TASK_CHECK) == 1) {
-        ShowMessageBox(kMessageInformation, QString(), Lookup(lang::kCheckAccountsCorrect.toString()));
-    } else {
-        ShowMessageBox(kMessageWarning, QString(), Lookup(lang::kCheckAccountsInaccuracy.toString()));
-    }
+    WindowFrontEnd frontEnd(Host());
+    SetupSteps(frontEnd).RunAccountCheck();
 }

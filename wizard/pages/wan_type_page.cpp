@@ -13,6 +13,7 @@
 #include "setup_tasks.h"
 #include "skin_font.h"
 #include "wizard_host.h"
+#include "window_front_end.h"
 
 #include <QAbstractButton>
 
@@ -49,30 +50,6 @@ constexpr std::array kTypeButtons{
     TypeButton{CSetup5Dlg::kIdL2tp, kWanL2tp},
 };
 
-// What a detection result means: the type found, the language key of its
-// name and the separator the success message puts before that name.
-struct DetectedConnection {
-    int wanType;
-    QStringView nameKey;
-    QStringView separator;
-};
-
-// The type a TASK_AUTO result names, or nothing for a failure (0, the error
-// result -1 and types the wizard does not handle, 4 and up).
-std::optional<DetectedConnection> DetectedConnectionOf(int result) {
-    switch (result) {
-        case kWanStaticIp:
-            return DetectedConnection{kWanStaticIp, lang::kStaticIp, u" "};
-        case kWanDynamicIp:
-            return DetectedConnection{kWanDynamicIp, lang::kDynamicIp, u" "};
-        case kWanPppoe:
-            // The PPPoE message has always been spaced wider than the others.
-            return DetectedConnection{kWanPppoe, lang::kPppoe, u"   "};
-        default:
-            return std::nullopt;
-    }
-}
-
 }  // namespace
 
 CSetup5Dlg::CSetup5Dlg(WizardHost& host, QWidget* parent)
@@ -106,16 +83,10 @@ void CSetup5Dlg::OnTypeChosen(int wanType) {
 }
 
 void CSetup5Dlg::OnAutoDetect() {
-    const QString prefix = Lookup(lang::kYourConnectionWay.toString());
-    const int result = Host().RunTask(TASK_AUTO);
-    if (const std::optional<DetectedConnection> detected = DetectedConnectionOf(result)) {
-        ShowMessageBox(kMessageInformation, Lookup(lang::kSuccess.toString()),
-                       prefix + detected->separator.toString() + Lookup(detected->nameKey.toString()));
-        App().routerInfo.wanType = detected->wanType;
-    } else {
-        // The type chosen before, if any, stays: the flow leads to its page.
-        ShowMessageBox(kMessageWarning, Lookup(lang::kAutoDetectionFailure.toString()),
-                       Lookup(lang::kAutoDetectionFailureDesc.toString()));
+    WindowFrontEnd frontEnd(Host());
+    // After a failure the type chosen before, if any, stays: the flow leads to its page.
+    if (const std::optional<int> detected = SetupSteps(frontEnd).RunDetection()) {
+        App().routerInfo.wanType = *detected;
     }
     MoveToTypePage();
 }

@@ -1,0 +1,43 @@
+#include "window_front_end.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "format_string.h"
+#include "link_error_dlg.h"
+#include "message_box.h"
+#include "native_path.h"
+#include "qelvane_app.h"
+#include "wizard_host.h"
+
+int WindowFrontEnd::RunTask(int task) {
+    return host_.RunTask(task);
+}
+
+bool WindowFrontEnd::Tell(const StepMessage& message) {
+    const CLanguageTable& table = host_.App().languageTable;
+    const auto text = [&table](QStringView key) { return table.Lookup(key.toString()); };
+    QString body = text(message.textKey);
+    if (!message.argument.isEmpty()) {
+        body = FormatString(body, message.argument);
+    }
+    if (!message.nameKey.isEmpty()) {
+        body += message.separator.toString() + text(message.nameKey);
+    }
+    const int type = message.kind == StepMessageKind::Information ? kMessageInformation : kMessageWarning;
+    // A null key means no title; the "Save OK" box asks for the empty key
+    // as its title, and gets what the table gives for it.
+    const QString title = message.titleKey.isNull() ? QString() : text(message.titleKey);
+    return ShowMessageBox(type, title, body) == kResultOk;
+}
+
+void WindowFrontEnd::ShowLinkError() {
+    CLookInfo linkError(host_.App());
+    linkError.DoModal();
+}
+
+QString WindowFrontEnd::SettingsFile() const {
+    const QString read = NativePath(host_.App().Settings().Path());
+    const QString target = QFileInfo(read).canonicalFilePath();
+    return QDir::toNativeSeparators(target.isEmpty() ? read : target);
+}

@@ -1,0 +1,77 @@
+// What each set-up step does with the router, for both front ends (the
+// window and the headless driver): the task a page's Next or button runs,
+// what its result means, which message follows and which page comes next.
+// A front end runs the tasks and shows (or prints) the messages it is handed;
+// it never reads a task's result itself.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+#include "page_flow.h"
+
+enum class StepMessageKind { Information, Warning };
+
+// A message by language keys; the front end looks them up.
+struct StepMessage {
+    StepMessageKind kind = StepMessageKind::Information;
+    QStringView titleKey;  // null: no title (the empty key is a key)
+    QStringView textKey;
+    // The detection's message ends in the type's name, after a separator.
+    QStringView separator;
+    QStringView nameKey;
+    // Formatted into the text's "%s" (the settings file a refused login came from).
+    QString argument;
+};
+
+class SetupFrontEnd {
+public:
+    virtual ~SetupFrontEnd() = default;
+    // Runs one task code to its end and gives its result.
+    virtual int RunTask(int task) = 0;
+    // Shows or prints the message; true when the user went on (OK).
+    virtual bool Tell(const StepMessage& message) = 0;
+    // A router that does not answer at all: the cabling picture.
+    virtual void ShowLinkError() = 0;
+    // Where the router's login was read from.
+    virtual QString SettingsFile() const = 0;
+};
+
+enum class LinkOutcome { Connected, LoginRefused, NoAnswer };
+enum class SaveOutcome { Confirmed, NotConfirmed };
+
+// The link task's result 1 is a login, 0 a refused one (both logins got a
+// 401: the router is there), anything else no answer.
+LinkOutcome ReadLinkResult(int result);
+// The detection's result names a type the wizard handles (1-3), or none.
+std::optional<int> ReadDetectionResult(int result);
+// Only a save the router confirmed (1) counts: -1 means it was never sent.
+SaveOutcome ReadSaveResult(int result);
+
+class SetupSteps {
+public:
+    explicit SetupSteps(SetupFrontEnd& frontEnd) : frontEnd_(frontEnd) {}
+
+    // Next on `page` whose check gave `pageAccepted` (true for pages without
+    // one): runs the page's task, tells its outcome, and says which page follows.
+    PageStep Next(int page, int wanType, bool pageAccepted);
+
+    struct Link {
+        LinkOutcome outcome;
+        bool goOn;  // connected, and the user acknowledged it
+    };
+    // Page 4's Next: adapters to DHCP, login, MAC read.
+    Link RunLink();
+    // The connection-type page's auto-detection: the type found, if any.
+    std::optional<int> RunDetection();
+    // The PPPoE page's Check Accounts: true when the provider took the account.
+    bool RunAccountCheck();
+    // The security page's Next: save everything; a confirmed save, once
+    // acknowledged, is followed by the restart.
+    SaveOutcome RunSave();
+
+private:
+    SetupFrontEnd& frontEnd_;
+};
