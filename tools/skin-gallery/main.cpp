@@ -13,6 +13,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: skin-gallery OUT_DIR\n");
         return 2;
     }
+    // It only draws into images: without a display (a build machine, CI) it
+    // needs none.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     GalleryOutput output(QString::fromLocal8Bit(argv[1]));
     DrawButtonScenes(output);
