@@ -46,6 +46,8 @@ if [[ ! -s $base ]]; then
   mv "$cache/$suite.partial.tar" "$base" || exit 1
 fi
 
+# A run that was killed leaves its root behind; one run at a time.
+rm -rf --one-file-system "$cache"/run.*
 work=$(mktemp -d "$cache/run.XXXXXX") || exit 1
 trap 'rm -rf --one-file-system "$work"' EXIT
 root="$work/root"
