@@ -60,7 +60,7 @@ TEST_F(StaticIpTyping, TheFieldsHoldExactlyWhatWasTyped) {
     ASSERT_TRUE(ClickAndType(ip, u"192.168.1.10"_qs));
     EXPECT_EQ(ip.Text().toStdString(), "192.168.1.10");
     // Tab goes on to the mask, its first box ready to be typed over.
-    ASSERT_TRUE(XKey(u"Tab"_qs));
+    ASSERT_TRUE(XKeys({u"Tab"_qs}));
     ASSERT_TRUE(XType(u"255.255.255.0"_qs));
     EXPECT_EQ(Field(CStaticIpDlg::kIdMask).Text().toStdString(), "255.255.255.0");
     ASSERT_TRUE(ClickAndType(Field(CStaticIpDlg::kIdGateway), u"9.9.9.9"_qs));
@@ -76,7 +76,7 @@ TEST_F(StaticIpTyping, TheFieldsHoldExactlyWhatWasTyped) {
     EXPECT_EQ(host_.App().staticIpParams.gateway, "9.9.9.9");
 }
 
-TEST_F(StaticIpTyping, AnOctetPast255IsRefusedAloudAndAPastedAddressFillsTheBoxes) {
+TEST_F(StaticIpTyping, AnOctetPast255IsRefusedAloudAPasteFillsTheBoxesAndBackspaceGoesBack) {
     CIpAddressCtrl& dns = Field(CStaticIpDlg::kIdDns1);
     ASSERT_TRUE(ClickAndType(dns, u"999"_qs));
     // The third 9 would make 999: refused, said, and the box keeps 99.
@@ -91,9 +91,13 @@ TEST_F(StaticIpTyping, AnOctetPast255IsRefusedAloudAndAPastedAddressFillsTheBoxe
     QApplication::clipboard()->setText(u" 172.16.5.4\n"_qs);
     CIpAddressCtrl& secondDns = Field(CStaticIpDlg::kIdDns2);
     ASSERT_TRUE(XClick(FirstOctet(secondDns)));
-    ASSERT_TRUE(XKey(u"ctrl+v"_qs));
+    ASSERT_TRUE(XKeys({u"ctrl+v"_qs}));
     EXPECT_EQ(secondDns.Text().toStdString(), "172.16.5.4");
     EXPECT_EQ(secondDns.GetAddress(), 0xAC100504u);
+    // Backspace from the start of an emptied box goes back into the one before.
+    ASSERT_TRUE(XKeys({u"BackSpace"_qs, u"BackSpace"_qs, u"BackSpace"_qs}));
+    ASSERT_TRUE(XType(u"7"_qs));
+    EXPECT_EQ(secondDns.Text().toStdString(), "172.16.7.");
 }
 
 // The router gets the static address exactly as it was typed on the page.

@@ -4,11 +4,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -16,51 +14,41 @@
 
 namespace {
 
-constexpr int kFirstDisplay = 140;
-constexpr int kDisplaysToTry = 40;
 constexpr int kServerStartMs = 10000;
 constexpr int kXdotoolMs = 30000;
 
 QString unavailable;
 
-// Starts Xvfb on the first free display from kFirstDisplay; listening on the
-// local socket only (no TCP).
+// Starts Xvfb on a display it finds free itself (test programs run side by
+// side, each with its own server) and listening on the local socket only.
 std::unique_ptr<QProcess> StartServer(QString& display) {
     const QString server = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (server.isEmpty()) {
         unavailable = QStringLiteral("Xvfb is not installed (scripts/deps installs it)");
         return nullptr;
     }
-    for (int number = kFirstDisplay; number < kFirstDisplay + kDisplaysToTry; ++number) {
-        if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) {
-            continue;
-        }
-        auto process = std::make_unique<QProcess>();
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(server,
-                       {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!process->waitForStarted()) {
-            unavailable = QStringLiteral("Xvfb did not start");
-            return nullptr;
-        }
-        // The socket appears once the server accepts clients.
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-        QElapsedTimer clock;
-        clock.start();
-        while (process->state() == QProcess::Running && !QFileInfo::exists(socket) &&
-               clock.elapsed() < kServerStartMs) {
-            QThread::msleep(20);
-        }
-        if (process->state() == QProcess::Running && QFileInfo::exists(socket)) {
-            display = QStringLiteral(":%1").arg(number);
-            return process;
-        }
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The display number arrives on standard output once clients can connect.
+    process->start(server, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                            QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                            QStringLiteral("tcp")});
+    QElapsedTimer clock;
+    clock.start();
+    while (process->state() != QProcess::NotRunning && !process->canReadLine() &&
+           clock.elapsed() < kServerStartMs) {
+        process->waitForReadyRead(100);
+    }
+    bool isNumber = false;
+    const int number = process->canReadLine() ? process->readLine().trimmed().toInt(&isNumber) : -1;
+    if (process->state() != QProcess::Running || !isNumber) {
+        unavailable = QStringLiteral("Xvfb did not start");
         process->kill();
         process->waitForFinished();
+        return nullptr;
     }
-    unavailable = QStringLiteral("no free X display for Xvfb");
-    return nullptr;
+    display = QStringLiteral(":%1").arg(number);
+    return process;
 }
 
 class XServerEnvironment : public ::testing::Environment {
@@ -131,6 +119,7 @@ bool XType(const QString& text) {
     return Xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
 }
 
-bool XKey(const QString& keys) {
-    return Xdotool({QStringLiteral("key"), keys});
+bool XKeys(const QStringList& keys) {
+    return Xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")} +
+                   keys);
 }

@@ -19,5 +19,5 @@ bool Xdotool(const QStringList& args);
 bool XClick(QPoint global);
 // Types text key by key.
 bool XType(const QString& text);
-// Presses keys by their X names ("Tab", "ctrl+v").
-bool XKey(const QString& keys);
+// Presses keys one after the other, by their X names ("Tab", "ctrl+v").
+bool XKeys(const QStringList& keys);
