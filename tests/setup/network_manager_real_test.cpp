@@ -219,11 +219,19 @@ TEST_F(RealNetworkManagerTest, ADaemonThatStopsAnsweringWhileTheAdapterConnectsC
                            Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1"))));
     ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24"), false}}));
 
-    std::thread stop([pid = nm_.daemonPid()] {
-        std::this_thread::sleep_for(700ms);
-        ::kill(pid, SIGSTOP);
+    // Stopped once the adapter is waiting for its lease: the switch and the
+    // activation have been answered by then.
+    std::thread stop([this] {
+        RealNetworkManager& nm = nm_;
+        const auto deadline = Clock::now() + 10s;
+        while (!nm.Run(QStringLiteral("nmcli -t -f DEVICE,STATE device"))
+                    .contains(QStringLiteral("qvt0:connecting (getting IP configuration)")) &&
+               Clock::now() < deadline) {
+            std::this_thread::sleep_for(20ms);
+        }
+        ::kill(nm.daemonPid(), SIGSTOP);
     });
-    const NetworkManagerResetOutcome outcome = Reset(3000ms, 500ms);
+    const NetworkManagerResetOutcome outcome = Reset(4000ms, 500ms);
     stop.join();
 
     EXPECT_EQ(outcome.switchedToDhcp, 0) << Log();
