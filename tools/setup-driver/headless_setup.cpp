@@ -16,12 +16,13 @@
 #include "setup_tasks.h"
 #include "setup_worker.h"
 #include "text_codec.h"
+#include "wan_status_read.h"
 #include "wan_types.h"
 
 namespace {
 
 // The result page polls this often until the router reports a WAN address.
-constexpr std::chrono::milliseconds kStatusPollInterval{2000};
+constexpr std::chrono::milliseconds kStatusPollInterval = kWanStatusSettle;
 constexpr int kStatusPolls = 15;
 // The progress window animates at this period; the driver prints a dot every
 // second tick and the elapsed time every twentieth.
@@ -241,18 +242,14 @@ bool HeadlessSetup::GatewayOutsideSubnet(int wanType) const {
            (ParseRouterLanAddress(options_.gateway.toStdString()) & mask);
 }
 
-// What the result page does: read, once more on failure, wait, copy out.
+// What the result page does, poll after poll.
 void HeadlessSetup::WaitForWanAddress() {
-    CDLLObject& router = *app_.controlObject;
-    const RouterInfo& login = app_.routerInfo;
+    const auto settle = [this] { environment_.pause(kStatusPollInterval); };
     for (int poll = 0; poll < kStatusPolls && app_.wanStatus.wanIp.empty(); ++poll) {
         Write(QStringLiteral("."));
-        if (router.ReadWanStatus(login.address, kRouterPort, login.user, login.password) >= 1 ||
-            router.ReadWanStatus(login.address, kRouterPort, login.user, login.password) >= 1) {
+        if (ReadRouterWanStatus(*app_.controlObject, app_.routerInfo, app_.wanStatus, settle).answered) {
             findings_.statusAnswered = true;
         }
-        environment_.pause(kStatusPollInterval);
-        router.GetWanStatus(app_.wanStatus);
     }
     Print(QString());
 }

@@ -1,5 +1,6 @@
 #include "setup_tasks.h"
 
+#include "wan_status_read.h"
 #include "wan_types.h"
 
 #include <chrono>
@@ -114,9 +115,7 @@ int RunSaveScript(ScriptContext& script) {
     script.Pause(10000ms);
     const int result = script.CallRepeatingIfBelowOne(&CDLLObject::ApplyWireless);
     script.Pause(20000ms);
-    script.CallRepeatingIfBelowOne(&CDLLObject::ReadWanStatus);
-    // Copied even when both reads failed: the page shows what the object holds.
-    object.GetWanStatus(records.wanStatus);
+    ReadRouterWanStatus(object, records.routerInfo, records.wanStatus);
     return result;
 }
 
@@ -125,8 +124,7 @@ void RunRestartScript(ScriptContext& script) {
     script.Pause(500ms);
     script.CallRepeatingIfNegative(&CDLLObject::ApplyMacClone);
     script.Pause(30000ms);
-    script.CallRepeatingIfBelowOne(&CDLLObject::ReadWanStatus);
-    script.object().GetWanStatus(script.records().wanStatus);
+    ReadRouterWanStatus(script.object(), script.records().routerInfo, script.records().wanStatus);
 }
 
 }  // namespace

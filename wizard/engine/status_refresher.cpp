@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "settings_records.h"
+#include "wan_status_read.h"
 
 StatusRefresher::StatusRefresher(QObject* parent) : QObject(parent) {}
 
@@ -45,22 +46,16 @@ void StatusRefresher::Cancel() {
 }
 
 void StatusRefresher::Run(CDLLObject* object, RouterInfo login, PauseFunction pause, int generation) {
-    // A router that missed the first request gets one more chance.
-    if (object->ReadWanStatus(login.address, kRouterPort, login.user, login.password) < 1 && !IsCancelled()) {
-        object->ReadWanStatus(login.address, kRouterPort, login.user, login.password);
-    }
-    if (IsCancelled()) {
+    const auto settle = [this, &pause] {
+        if (pause) {
+            pause(std::chrono::milliseconds(kStatusReadPauseMs));
+        } else {
+            WaitUnlessCancelled(kStatusReadPauseMs);
+        }
+    };
+    if (!ReadRouterWanStatus(*object, login, reading_, settle, [this] { return IsCancelled(); }).completed) {
         return;
     }
-    if (pause) {
-        pause(std::chrono::milliseconds(kStatusReadPauseMs));
-    } else {
-        WaitUnlessCancelled(kStatusReadPauseMs);
-    }
-    if (IsCancelled()) {
-        return;
-    }
-    object->GetWanStatus(reading_);
     // Posted to this object, so it runs on the owner's thread; a delivery
     // still queued when this object goes is dropped with it, and one that
     // outlived a Cancel carries an old generation.

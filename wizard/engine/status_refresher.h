@@ -13,10 +13,9 @@
 
 #include "dll_object.h"
 #include "pause_function.h"
+#include "wan_status_read.h"
 
-// The wait between the status read and fetching its values, as the router
-// needs it.
-inline constexpr int kStatusReadPauseMs = 2000;
+inline constexpr int kStatusReadPauseMs = static_cast<int>(kWanStatusSettle.count());
 
 class StatusRefresher : public QObject {
     Q_OBJECT
