@@ -3,24 +3,15 @@
 # first step has something to switch to DHCP, and says so, without the
 # machine's own network profiles ever being in reach.
 
+source "$(dirname "${BASH_SOURCE[0]}")/private_bus.sh"
+
 # start_simulated_network_manager DIR: starts the bus and the mock, exports
 # DBUS_SYSTEM_BUS_ADDRESS for what follows; returns non-zero (having started
 # nothing that keeps running) when dbusmock is not there.
 start_simulated_network_manager() {
   local dir=$1
   /usr/bin/python3 -c 'import dbusmock' 2>/dev/null || return 1
-  cat >"$dir/bus.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>system</type>
-  <listen>unix:path=$dir/system_bus_socket</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow user="*"/><allow own="*"/><allow send_destination="*"/><allow receive_sender="*"/>
-  </policy>
-</busconfig>
-CONF
+  private_bus_config "$dir/system_bus_socket" >"$dir/bus.conf"
   dbus-daemon --config-file="$dir/bus.conf" --nofork --print-address=3 3>"$dir/address" 2>"$dir/bus.log" &
   nm_bus_pid=$!
   local address=

@@ -15,6 +15,7 @@
 # resolv.conf is a scratch file.
 set -euo pipefail
 dir=$1
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private_bus.sh"
 PATH="$PATH:/usr/sbin:/sbin"
 
 # Every helper dies with this shell, however the shell ends.
@@ -74,19 +75,7 @@ enabled=false
 level=INFO
 CONF
 
-cat >"$dir/bus.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>system</type>
-  <listen>unix:path=$dir/system_bus_socket</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow user="*"/><allow own="*"/><allow send_type="method_call"/>
-    <allow send_destination="*"/><allow receive_sender="*"/>
-  </policy>
-</busconfig>
-CONF
+private_bus_config "$dir/system_bus_socket" >"$dir/bus.conf"
 keep dbus-daemon --config-file="$dir/bus.conf" --nofork 2>"$dir/bus.log" &
 for _ in $(seq 100); do [[ -S "$dir/system_bus_socket" ]] && break; sleep 0.05; done
 chmod 0755 "$dir"
