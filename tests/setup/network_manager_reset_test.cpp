@@ -314,6 +314,8 @@ TEST_F(NetworkManagerResetTest, NoNetworkManagerOrAHungOneCostsNoMoreThanItsTime
     EXPECT_TRUE(outcome.reachedNetworkManager);
     EXPECT_EQ(outcome.switchedToDhcp, 0);
     EXPECT_TRUE(Log().contains(QStringLiteral("eth0: profile not read"))) << Log().toStdString();
+    // Passed over, but named and counted.
+    EXPECT_EQ(outcome.skipped, QStringList{QStringLiteral("eth0")});
 }
 
 TEST(AdapterResetOnLinux, WithoutAReachableSystemBusTheStepEndsAtOnce) {
