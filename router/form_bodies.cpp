@@ -1,8 +1,21 @@
 #include "form_bodies.h"
 
+#include "setup_vocabulary.h"
+
 namespace {
 
 // ---- WAN ("/goform/WizardHandle") ----
+
+// The form's WANT codes: the router numbers the two tunnels the other way round.
+constexpr const char* kWantStaticIp = "1";
+constexpr const char* kWantDynamicIp = "2";
+constexpr const char* kWantPppoe = "3";
+constexpr const char* kWantL2tp = "4";
+constexpr const char* kWantPptp = "5";
+
+// The form's own address modes for a tunnel.
+constexpr const char* kFormAddressStatic = "1";
+constexpr const char* kFormAddressDynamic = "2";
 
 // The tunnel fields the router's wizard form always lists, here left empty.
 std::string EmptyTunnelFields(const std::string& prefix) {
@@ -26,30 +39,32 @@ std::string ClassicWanBody(const char* want, const ClassicWanFields& fields) {
            "&x1AdrMode=&x1_name=&x1_pwd=&rebootTag=";
 }
 
-// Address mode 1 lets the router obtain its WAN address; the form calls that 2.
+// A dynamic tunnel address lets the router obtain its WAN address.
 std::string TunnelFields(const std::string& prefix, const TunnelParams& tunnel) {
     std::string fields = "&" + prefix + "IP=" + tunnel.server + "&" + prefix + "PUN=" + tunnel.user + "&" +
                          prefix + "PPW=" + tunnel.password + "&" + prefix + "AdrMode=";
-    if (tunnel.addressMode == 1) return fields + "2";
-    return fields + "1&" + prefix + "WANIP=" + tunnel.ip + "&" + prefix + "WANMSK=" + tunnel.mask + "&" +
-           prefix + "WANGW=" + tunnel.gateway;
+    if (tunnel.addressMode == kTunnelAddressDynamic) return fields + kFormAddressDynamic;
+    return fields + kFormAddressStatic + "&" + prefix + "WANIP=" + tunnel.ip + "&" + prefix +
+           "WANMSK=" + tunnel.mask + "&" + prefix + "WANGW=" + tunnel.gateway;
 }
 
 std::string PptpBody(const TunnelParams& tunnel) {
-    return "GO=wizard.asp&WANT=5" + TunnelFields("pptp", tunnel);
+    return std::string("GO=wizard.asp&WANT=") + kWantPptp + TunnelFields("pptp", tunnel);
 }
 
 std::string L2tpBody(const TunnelParams& tunnel) {
-    std::string body = ClassicWanHead("4", {}) + TunnelFields("l2tp", tunnel);
-    if (tunnel.addressMode != 1) body += EmptyTunnelFields("pptp") + "&rebootTag=";
+    std::string body = ClassicWanHead(kWantL2tp, {}) + TunnelFields("l2tp", tunnel);
+    if (tunnel.addressMode != kTunnelAddressDynamic) body += EmptyTunnelFields("pptp") + "&rebootTag=";
     return body;
 }
 
 // ---- Wireless ("/goform/wirelessBasic") ----
 
-// The extension channel sits four channels above for 1-4, four below otherwise.
+// The 40 MHz extension channel sits four channels above for 1-4, four below otherwise.
+constexpr long long kExtensionChannelOffset = 4;
 long long ExtensionChannel(long long channel) {
-    return channel >= 1 && channel <= 4 ? channel + 4 : channel - 4;
+    return channel >= 1 && channel <= kExtensionChannelOffset ? channel + kExtensionChannelOffset
+                                                              : channel - kExtensionChannelOffset;
 }
 
 // ---- Security ("/goform/APSecurity") ----
@@ -66,19 +81,21 @@ std::string SecurityHead(const char* securityMode, const std::string& defaultKey
 
 std::string AllWepKeys(const std::string& keyText) {
     std::string fields;
-    for (int key = 1; key <= 4; ++key) {
+    for (int key = 1; key <= kWepKeyCount; ++key) {
         const std::string number = std::to_string(key);
         fields += "&wep_key_" + number + "=" + keyText + "&WEP" + number + "Select=1";
     }
     return fields;
 }
 
+// The router's own default-key field says 2 for a mode of none, 1 for any unknown mode.
 std::string DisabledSecurityBody(int mode) {
-    return SecurityHead("Disable", mode == 0 ? "2" : "1") + AllWepKeys(kDisabledWepKey) + kRadiusFields;
+    return SecurityHead("Disable", mode == kSecurityDisabled ? "2" : "1") + AllWepKeys(kDisabledWepKey) +
+           kRadiusFields;
 }
 
 std::string WpaTail(const SecurityParams& security) {
-    return std::string("&cipher=") + (security.wpaCipher != 0 ? "1" : "0") +
+    return std::string("&cipher=") + (security.wpaCipher != kWpaCipherTkip ? "1" : "0") +
            "&passphrase=" + security.passphrase +
            "&keyRenewalInterval=" + std::to_string(security.keyRenewalInterval) + kRadiusFields;
 }
@@ -92,7 +109,7 @@ struct WepKeyLayout {
     const char* afterAscii;
     const char* afterHex;
 };
-constexpr WepKeyLayout kWepKeyLayouts[4] = {
+constexpr WepKeyLayout kWepKeyLayouts[kWepKeyCount] = {
     {"&wep_key_1=", "&wep_key_1=", "&WEP1Select=1&WEP2Select=1&WEP3Select=1&WEP4Select=1",
      "&WEP1Select=0&WEP2Select=1&WEP3Select=1&WEP4Select=1"},
     {"&WEP1Select=1&wep_key_2=", "&WEP1Select=1&wep_key_2=", "&WEP2Select=1&WEP3Select=1&WEP4Select=1",
@@ -104,11 +121,11 @@ constexpr WepKeyLayout kWepKeyLayouts[4] = {
 };
 
 std::string WepBody(const SecurityParams& security) {
-    std::string body = SecurityHead(security.wepAuth == 0 ? "OPEN" : "SHARED",
+    std::string body = SecurityHead(security.wepAuth == kWepAuthOpen ? "OPEN" : "SHARED",
                                     std::to_string(static_cast<long long>(security.wepKeyIndex) + 1));
-    if (security.wepKeyIndex < 0 || security.wepKeyIndex > 3) return body;
+    if (security.wepKeyIndex < 0 || security.wepKeyIndex >= kWepKeyCount) return body;
     const WepKeyLayout& layout = kWepKeyLayouts[security.wepKeyIndex];
-    const bool ascii = security.wepKeyFormat == 0;
+    const bool ascii = security.wepKeyFormat == kWepKeyAscii;
     return body + (ascii ? layout.beforeAscii : layout.beforeHex) + security.wepKey +
            (ascii ? layout.afterAscii : layout.afterHex);
 }
@@ -118,16 +135,16 @@ std::string WepBody(const SecurityParams& security) {
 std::string BuildWanSettingsBody(int wanType, const StaticIpParams& staticIp, const PppoeParams& pppoe,
                                  const TunnelParams& tunnel) {
     switch (wanType) {
-        case 1:
-            return ClassicWanBody(
-                "1", {staticIp.ip, staticIp.mask, staticIp.gateway, "", "", staticIp.dns1, staticIp.dns2});
-        case 2:
-            return ClassicWanBody("2", {});
-        case 3:
-            return ClassicWanBody("3", {"", "", "", pppoe.user, pppoe.password, "", ""});
-        case 4:
+        case kWanStaticIp:
+            return ClassicWanBody(kWantStaticIp, {staticIp.ip, staticIp.mask, staticIp.gateway, "", "",
+                                                  staticIp.dns1, staticIp.dns2});
+        case kWanDynamicIp:
+            return ClassicWanBody(kWantDynamicIp, {});
+        case kWanPppoe:
+            return ClassicWanBody(kWantPppoe, {"", "", "", pppoe.user, pppoe.password, "", ""});
+        case kWanPptp:
             return PptpBody(tunnel);
-        case 5:
+        case kWanL2tp:
             return L2tpBody(tunnel);
         default:
             return {};
@@ -135,7 +152,7 @@ std::string BuildWanSettingsBody(int wanType, const StaticIpParams& staticIp, co
 }
 
 std::string BuildWirelessBasicBody(const WirelessParams& wireless) {
-    const bool mixedN = wireless.wirelessMode == 1;
+    const bool mixedN = wireless.wirelessMode == kWirelessMixedN;
     std::string body = std::string("enablewireless=1&enablewirelessEx=1&wirelessmode=") +
                        (mixedN ? "9" : "0") + "&bssid_num=1&ssid=" + wireless.ssid +
                        "&mssid_1=&broadcastssid=" + (wireless.broadcastSsid ? "1" : "0") +
@@ -143,17 +160,18 @@ std::string BuildWirelessBasicBody(const WirelessParams& wireless) {
                        "&sz11gChannel=" + std::to_string(wireless.channel);
     if (!mixedN) return body + "&n_mode=0&n_bandwidth=1&n_gi=1&n_rdg=1&n_extcha=1&n_amsdu=0";
     body += "&n_mode=0&n_bandwidth=1&n_gi=1&n_mcs=33&n_rdg=1";
-    if (wireless.channel != 0) body += "&n_extcha=" + std::to_string(ExtensionChannel(wireless.channel));
+    if (wireless.channel != kChannelAutomatic)
+        body += "&n_extcha=" + std::to_string(ExtensionChannel(wireless.channel));
     return body + "&n_amsdu=0";
 }
 
 std::string BuildSecurityBody(const SecurityParams& security) {
     switch (security.mode) {
-        case 1:
+        case kSecurityWep:
             return WepBody(security);
-        case 2:
+        case kSecurityWpa:
             return SecurityHead("WPAPSK", "1") + AllWepKeys("") + WpaTail(security);
-        case 3:
+        case kSecurityWpa2:
             return SecurityHead("WPA2PSK", "1") + "&WEP1Select=1&WEP2Select=1&WEP3Select=1&WEP4Select=1" +
                    WpaTail(security);
         default:

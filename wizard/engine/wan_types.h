@@ -1,13 +1,6 @@
-// The WAN connection types as RouterInfo.wanType numbers them; 0 or any other
-// value means no type has been chosen. The router's own form codes differ for
-// the two tunnels; the library translates.
+// The WAN connection types (enum WanType, kWanNone ... kWanL2tp) are the
+// library's vocabulary, named once in router/setup_vocabulary.h; this header
+// keeps the engine's include working.
 #pragma once
 
-enum WanType : int {
-    kWanNone = 0,
-    kWanStaticIp = 1,
-    kWanDynamicIp = 2,
-    kWanPppoe = 3,
-    kWanPptp = 4,
-    kWanL2tp = 5,
-};
+#include "setup_vocabulary.h"

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "dll_object.h"
+#include "setup_vocabulary.h"
 
 #include <QString>
 
@@ -104,10 +105,8 @@ struct WirelessPageValues {
 };
 WarningKey CheckWirelessPage(const WirelessPageValues& page, WirelessParams& record, WanStatus& status);
 
-inline constexpr int kSecurityDisabled = 0;
-inline constexpr int kSecurityWep = 1;
-inline constexpr int kSecurityWpa = 2;
-inline constexpr int kSecurityWpa2 = 3;
+// The security modes (kSecurityDisabled, kSecurityWep, kSecurityWpa,
+// kSecurityWpa2) come from the library's vocabulary.
 
 // The mode and the selections of the chosen mode are stored before its key
 // is checked; for WPA the pass-phrase is stored before the key time is
