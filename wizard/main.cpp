@@ -11,14 +11,12 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
-#include <cstdlib>
-
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     CQelvaneApp app;
     if (app.BindLibrary() == LibraryLoadResult::NotFound) {
         QMessageBox::critical(nullptr, QString(), QString::fromUtf16(kLoadLibraryFailedMessage));
-        std::exit(0);
+        return 0;
     }
     app.ChooseLanguage(SystemLanguageId());
     const QString programDir = app.ProgramDir();

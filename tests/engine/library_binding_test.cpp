@@ -58,6 +58,17 @@ TEST(LibraryBinding, CreatesTheObjectFromTheProgramDirectoryAndFreesItOnRelease)
     binding.Release(object);  // a second shutdown is harmless
 }
 
+TEST(LibraryBinding, ABindingThatGoesAwayFreesTheObjectItMade) {
+    FakeLibraryProbe probe;
+    {
+        CLibraryBinding binding;
+        CDLLObject* object = nullptr;
+        ASSERT_EQ(binding.Load(kFakeDir, object), LibraryLoadResult::Loaded);
+        EXPECT_EQ(probe.LiveObjects(), 1);
+    }
+    EXPECT_EQ(probe.LiveObjects(), 0);
+}
+
 TEST(LibraryBinding, ALibraryWithoutLoadObjLeavesTheObjectNull) {
     CLibraryBinding binding;
     CDLLObject* object = nullptr;

@@ -14,7 +14,10 @@ QString LibraryFileName(const QString& baseName) {
 
 CLibraryBinding::CLibraryBinding(QString baseName) : baseName_(std::move(baseName)) {}
 
-CLibraryBinding::~CLibraryBinding() = default;
+CLibraryBinding::~CLibraryBinding() {
+    CDLLObject* object = object_;
+    Release(object);
+}
 
 LibraryLoadResult CLibraryBinding::Load(const QString& programDir, CDLLObject*& controlObject) {
     if (IsLoaded()) {
@@ -36,6 +39,7 @@ LibraryLoadResult CLibraryBinding::Load(const QString& programDir, CDLLObject*& 
     if (auto loadObj = reinterpret_cast<LoadObjFunction>(library_->resolve(kLoadObjSymbol))) {
         loadObj(&controlObject);
     }
+    object_ = controlObject;
     return LibraryLoadResult::Loaded;
 }
 
@@ -43,10 +47,13 @@ void CLibraryBinding::Release(CDLLObject*& controlObject) {
     if (!IsLoaded()) {
         return;
     }
+    // The object this binding made is freed once, whichever pointer the
+    // caller hands back.
     auto freeObj = reinterpret_cast<FreeObjFunction>(library_->resolve(kFreeObjSymbol));
-    if (freeObj != nullptr && controlObject != nullptr) {
-        freeObj(controlObject);
+    if (freeObj != nullptr && object_ != nullptr) {
+        freeObj(object_);
     }
+    object_ = nullptr;
     controlObject = nullptr;
     library_->unload();
     library_.reset();

@@ -26,7 +26,9 @@ QString LibraryFileName(const QString& baseName);
 class CLibraryBinding {
 public:
     explicit CLibraryBinding(QString baseName = QString::fromUtf16(kLibraryBaseName));
-    ~CLibraryBinding();  // leaves the library loaded: Release is the shutdown
+    // Frees the control object it handed out and unloads the library, when
+    // Release has not done so already.
+    ~CLibraryBinding();
     CLibraryBinding(const CLibraryBinding&) = delete;
     CLibraryBinding& operator=(const CLibraryBinding&) = delete;
 
@@ -44,4 +46,5 @@ public:
 private:
     QString baseName_;
     std::unique_ptr<QLibrary> library_;
+    CDLLObject* object_ = nullptr;  // the one "LoadObj" made, until it is freed
 };
