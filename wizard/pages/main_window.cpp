@@ -126,7 +126,7 @@ void CQelvaneDlg::StyleControls() {
     link->setText(Text(app_, lang::kWebUrl));
     link->SetStateFont(-1, 12, true, false, false, GetSkinFontName());
     link->SetStateTextColor(0, 0x000000);
-    link->SetStateTextColor(1, 0xFFFFFF);
+    ApplyLinkHoverLook(link, 12, true);
     link->SetStateTextColor(2, 0x0000FF);
     link->SetVisitedColor(0x000000);
     link->SetTextFormat(0x26);

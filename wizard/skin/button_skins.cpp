@@ -22,9 +22,16 @@ void ApplyCommonButtonSkin(CHwBtn_Pub* button, bool little, const QString& path)
 void ApplyLinkButtonSkin(CHwBtn_Pub* button, ColorRef normalColour, unsigned horizontalFormat) {
     button->SetStateFont(-1, 11, false, false, false, GetSkinFontName());
     button->SetStateTextColor(0, normalColour);
-    button->SetStateTextColor(1, 0xA9A9AA);
+    // Hover sets every state from 1 on; pressed and disabled turn grey after.
+    ApplyLinkHoverLook(button, 11, false);
+    button->SetStateTextColor(2, 0xA9A9AA);
     button->SetTextFormat(horizontalFormat | kDtVCenter | kDtSingleLine);
     button->SetVisitedColor(0x000000);
+}
+
+void ApplyLinkHoverLook(CHwBtn_Pub* button, int pointSize, bool bold) {
+    button->SetStateFont(1, pointSize, bold, false, true, GetSkinFontName());
+    button->SetStateTextColor(1, kLinkHoverColour);
 }
 
 void ApplyCheckSkin(CHwBtn_ChkRadio* button, const QString& toolTip) {

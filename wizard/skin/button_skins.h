@@ -14,10 +14,18 @@ class CHwBtn_Pub;
 // black when hovered and blue when pressed, in the skin font.
 void ApplyCommonButtonSkin(CHwBtn_Pub* button, bool little, const QString& path);
 
-// A text link: normal colour, grey while hovered or pressed, black once
-// visited; horizontalFormat is the DrawText alignment (0, DT_CENTER or
-// DT_RIGHT).
+// A link's text while the mouse is over it: a dark blue that keeps a
+// contrast of 4.5:1 or more over the pages and the header (the grey and the
+// white the links once turned to faded into both).
+inline constexpr ColorRef kLinkHoverColour = 0x8C3A00;  // red 0x00, green 0x3A, blue 0x8C
+
+// A text link: normal colour, underlined in the hover colour while hovered,
+// grey while pressed, black once visited; horizontalFormat is the DrawText
+// alignment (0, DT_CENTER or DT_RIGHT).
 void ApplyLinkButtonSkin(CHwBtn_Pub* button, ColorRef normalColour, unsigned horizontalFormat);
+
+// The hover look of a link in its font: underlined, in the hover colour.
+void ApplyLinkHoverLook(CHwBtn_Pub* button, int pointSize, bool bold);
 
 // The skin check box: its strip of six states, the check and uncheck
 // cursors, dark captions to the right of the box.

@@ -6,6 +6,7 @@
 #include "hw_button_kinds.h"
 #include "hw_display_pic.h"
 #include "hw_static.h"
+#include "line_breaking.h"
 #include "page_skins.h"
 #include "program_dir.h"
 #include "skin_font.h"
@@ -25,7 +26,8 @@ constexpr int kIdNo = 7;
 constexpr ControlTemplate kMessageBoxControls[] = {
     {kIdPicture, ControlKind::Picture, u"", 8, 12, 43, 41},
     {kIdTitle, ControlKind::Static, u"", 61, 5, 232, 18},
-    {kIdMessage, ControlKind::Static, u"", 61, 18, 211, 36},
+    // The message runs to the box's right margin.
+    {kIdMessage, ControlKind::Static, u"", 61, 18, 257, 36},
     {kIdYes, ControlKind::Button, u"Yes", 110, 54, 38, 13, kStyleHidden | kStyleGroupStart},
     {kIdOk, ControlKind::Button, u"OK", 127, 54, 38, 13, kStyleDefaultButton},
     {kIdNo, ControlKind::Button, u"NO", 166, 54, 38, 13, kStyleHidden},
@@ -96,7 +98,12 @@ void CDlgMessageBox::showEvent(QShowEvent* event) {
 bool CDlgMessageBox::UpdateData(bool saveAndValidate) {
     if (!saveAndValidate) {
         Item<CHwStatic>(kIdTitle)->setText(title_);
-        Item<CHwStatic>(kIdMessage)->setText(message_);
+        // Lines are broken here rather than by the label, which would split
+        // a MAC at its colons.
+        auto* message = Item<CHwStatic>(kIdMessage);
+        message->setWordWrap(false);
+        message->setText(
+            BreakMessageLines(message_, message->fontMetrics(), message->contentsRect().width()).join(u'\n'));
     }
     return true;
 }

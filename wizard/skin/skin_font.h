@@ -19,6 +19,12 @@ struct SkinFontStyle {
 // system lacks).
 QFont MakeSkinFont(const SkinFontStyle& style);
 
+// The font the pages' templates name, 8-point "MS Shell Dlg": what controls
+// that no skin function restyles (the drop-down lists) are drawn in. That
+// name is a Windows alias; elsewhere it stands for the same sans serif the
+// skin uses, so a list keeps the metrics its template width was made for.
+QFont DialogTemplateFont();
+
 // "FontName" of [Font] in the program directory's setting.ini, "Arial"
 // when the file or key is missing.
 QString GetSkinFontName();

@@ -2,11 +2,13 @@
 
 #include "control_id.h"
 #include "dialog_units.h"
+#include "drop_list_style.h"
 #include "hw_button_kinds.h"
 #include "hw_display_pic.h"
 #include "hw_edit.h"
 #include "hw_static.h"
 #include "ip_address_ctrl.h"
+#include "skin_font.h"
 
 #include <QComboBox>
 #include <QRegularExpressionValidator>
@@ -75,8 +77,12 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
         return MakeChkRadio(control, parent);
     case ControlKind::Edit:
         return MakeEdit(control, parent);
-    case ControlKind::DropList:
-        return new QComboBox(parent);
+    case ControlKind::DropList: {
+        auto* list = new QComboBox(parent);
+        list->setFont(DialogTemplateFont());
+        list->setStyle(DropListStyle());
+        return list;
+    }
     case ControlKind::IpAddress:
         return new CIpAddressCtrl(parent);
     }
