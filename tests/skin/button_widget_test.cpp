@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +72,11 @@ TEST_F(SkinnedButtons, StripButtonDrawsTheFrameOfItsState) {
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 50));
     EXPECT_EQ(clicks.count(), 0);
     EXPECT_EQ(button->GetStateIndex(), 0);
+    // Any move over it brings hover back, even with a button held.
+    QMouseEvent heldMove(QEvent::MouseMove, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &heldMove);
+    EXPECT_EQ(button->GetStateIndex(), 1);
 
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(clicks.count(), 1);

@@ -56,8 +56,8 @@ protected:
 };
 
 void SendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button,
-               Qt::MouseButtons buttons) {
-    QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, Qt::NoModifier);
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+    QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, keys);
     QApplication::sendEvent(target, &event);
 }
 
@@ -108,6 +108,12 @@ TEST_F(ShapedDialogs, LeftButtonDragsTheWindowOtherButtonsDoNot) {
               Qt::LeftButton | Qt::RightButton);
     SendMouse(&dialog, QEvent::MouseButtonRelease, grip, Qt::RightButton, Qt::LeftButton);
     SendMouse(&dialog, QEvent::MouseButtonRelease, grip, Qt::LeftButton, Qt::NoButton);
+    // Shift or Ctrl held with the left button: not a drag.
+    for (Qt::KeyboardModifier key : {Qt::ShiftModifier, Qt::ControlModifier}) {
+        SendMouse(&dialog, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton, key);
+        SendMouse(&dialog, QEvent::MouseMove, grip + QPoint(30, 10), Qt::NoButton, Qt::LeftButton, key);
+        SendMouse(&dialog, QEvent::MouseButtonRelease, grip, Qt::LeftButton, Qt::NoButton, key);
+    }
     QApplication::processEvents();
     EXPECT_EQ(dialog.pos(), start);
 

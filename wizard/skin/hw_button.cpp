@@ -295,8 +295,9 @@ void CHwBtn_Pub::leaveEvent(QEvent* event) {
 }
 
 void CHwBtn_Pub::mouseMoveEvent(QMouseEvent* event) {
-    // A press clears hover; only a move after the release brings it back.
-    if (!IsHovered() && !isDown() && event->buttons() == Qt::NoButton && rect().contains(event->pos())) {
+    // Every move over the button sets hover, whatever buttons are held; a
+    // press clears it again when the pressed face is drawn.
+    if (!IsHovered() && rect().contains(event->pos())) {
         SetHovered(true);
         RefreshState();
     }

@@ -70,8 +70,11 @@ void CPolygonDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 void CPolygonDialog::mouseMoveEvent(QMouseEvent* event) {
-    // Exactly the left button: a chord with any other button does not drag.
-    if (draggable_ && event->buttons() == Qt::LeftButton) {
+    // Exactly the left button, without Shift or Ctrl (their key state is
+    // not the bare left button): a chord or a modified drag does not move.
+    const bool leftAlone = event->buttons() == Qt::LeftButton &&
+                           (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) == 0;
+    if (draggable_ && leftAlone) {
         QWidget* frame = window();
         const QPoint pointer = event->globalPosition().toPoint();
         QWindow* handle = frame->windowHandle();
