@@ -13,6 +13,8 @@
 #include "message_box.h"
 #include "native_path.h"
 #include "page_flow.h"
+#include "page_skins.h"
+#include "polygon_dialog.h"
 #include "pppoe_page.h"
 #include "progress_dlg.h"
 #include "qelvane_app.h"
@@ -64,14 +66,15 @@ constexpr ControlTemplate kMainWindowControls[] = {
 };
 constexpr DialogTemplate kMainWindowTemplate{kMainWindowTemplateId, 435, 308, false, kMainWindowControls};
 
-// The About box: the program's icon, its name and version, and OK.
+// The About box: the program's icon, its name and version, and OK, laid out
+// on the message box's face so that it wears the same skin.
 constexpr ControlTemplate kAboutControls[] = {
-    {kIdAboutIcon, ControlKind::Picture, u"", 11, 14, 21, 20},
-    {kIdAboutName, ControlKind::Static, u"App Name", 40, 10, 180, 10, kStyleSingleLine},
-    {kIdAboutVersion, ControlKind::Static, u"Version No.", 40, 24, 130, 10, kStyleSingleLine},
-    {1, ControlKind::Button, u"OK", 178, 34, 50, 14, kStyleDefaultButton},
+    {kIdAboutIcon, ControlKind::Picture, u"", 19, 22, 21, 20},
+    {kIdAboutName, ControlKind::Static, u"App Name", 61, 14, 232, 12, kStyleSingleLine},
+    {kIdAboutVersion, ControlKind::Static, u"Version No.", 61, 32, 200, 10, kStyleSingleLine},
+    {1, ControlKind::Button, u"OK", 145, 54, 38, 13, kStyleDefaultButton},
 };
-constexpr DialogTemplate kAboutTemplate{kAboutTemplateId, 235, 55, false, kAboutControls};
+constexpr DialogTemplate kAboutTemplate{kAboutTemplateId, 328, 74, false, kAboutControls};
 
 // The link task's result when the router answered both logins with 401;
 // -1 means no answer at all.
@@ -311,14 +314,15 @@ void CQelvaneDlg::contextMenuEvent(QContextMenuEvent* event) {
 
 void CQelvaneDlg::ShowAbout() {
     RegisterDialogTemplate(kAboutTemplate);
-    CDialogBase about(kAboutTemplateId, this);
+    CPolygonDialog about(kAboutTemplateId, this);
+    about.SetBackground(FormatString(u"%sSkin\\DlgMessageBox.bmp", app_.ProgramDir()), kSkinKeyColour);
     if (!about.Create()) {
         return;
     }
     about.setWindowTitle(Text(app_, lang::kAppName));
     about.Item<CHwDisplayPic>(kIdAboutIcon)->LoadPicture(LogoPath(app_));
     auto* ok = about.Item<CHwBtn_Pub>(kResultOk);
-    ApplyCommonButtonSkin(ok, false, QString());
+    ApplyCommonButtonSkin(ok, true, QString());
     connect(ok, &QAbstractButton::clicked, &about, [&about] { about.EndDialog(kResultOk); });
     TranslateDialog(app_.languageTable, about);
     about.exec();
@@ -328,3 +332,7 @@ int RunMainWindow(CQelvaneApp& app) {
     CQelvaneDlg window(app);
     return window.DoModal();
 }
+    auto* name = about.Item<CHwStatic>(kIdAboutName);
+    ApplyBodyTextSkin(name);
+    name->SetTextFont(12, GetSkinFontName(), true, false, false, 0);
+    ApplyBodyTextSkin(about.Item<CHwStatic>(kIdAboutVersion));

@@ -9,6 +9,7 @@
 #include "skin_images.h"
 
 #include <QMetaObject>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
 #include <QTimerEvent>
@@ -17,6 +18,8 @@ namespace {
 
 constexpr int kIdStageText = 1173;
 constexpr int kCornerSize = 15;
+// The deep blue of the frames' top bar.
+const QColor kEdgeColour(0x1F, 0x5F, 0xA8);
 
 constexpr ControlTemplate kProgressControls[] = {
     {kIdStageText, ControlKind::Static, lang::kProgressCaptions[0], 62, 8, 178, 36},
@@ -59,8 +62,9 @@ bool CProgressDlg::OnInitDialog() {
     ShowFrame(1);
     const QImage& first = frames_[0];
     if (!first.isNull()) {
-        setFixedSize(first.size());
-        setMask(RoundRectRegion(first.size(), kCornerSize, kCornerSize));
+        const QSize size = ImageDialogClientSize(first.size());
+        setFixedSize(size);
+        setMask(RoundRectRegion(size, kCornerSize, kCornerSize));
     }
 
     if (worker_ == nullptr) {
@@ -167,6 +171,12 @@ void CProgressDlg::showEvent(QShowEvent* event) {
         QMetaObject::invokeMethod(
             this, [this] { close(); }, Qt::QueuedConnection);
     }
+}
+
+void CProgressDlg::paintEvent(QPaintEvent* event) {
+    CImageDialog::paintEvent(event);
+    QPainter painter(this);
+    PaintRoundedWindowEdge(painter, size(), kCornerSize, kEdgeColour);
 }
 
 void CProgressDlg::ShowFrame(int frame) {

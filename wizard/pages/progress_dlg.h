@@ -72,6 +72,7 @@ protected:
 
     void timerEvent(QTimerEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool TaskRunning() const;

@@ -3,6 +3,7 @@
 #include "hw_static.h"
 
 #include <QPainter>
+#include <QPen>
 
 #include <algorithm>
 
@@ -26,6 +27,23 @@ void PaintImageDialogFace(QPainter& painter, const QImage& image, const QSize& c
         return;
     }
     painter.drawImage(QRect(QPoint(0, 0), clientSize), image, source);
+}
+
+QSize ImageDialogClientSize(const QSize& imageSize) {
+    return (imageSize - QSize(kImageSourceOffset, kImageSourceOffset)).expandedTo(QSize(0, 0));
+}
+
+void PaintRoundedWindowEdge(QPainter& painter, const QSize& size, int corner, const QColor& colour) {
+    if (size.isEmpty()) {
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), corner / 2.0 - 1,
+                            corner / 2.0 - 1);
+    painter.restore();
 }
 
 CImageDialog::CImageDialog(int templateId, QWidget* parent) : CDialogBase(templateId, parent) {

@@ -18,6 +18,16 @@ QRect ImageDialogSourceRect(const QSize& imageSize, const QSize& clientSize);
 // Paints the face: the source part of image into (0, 0, client size).
 void PaintImageDialogFace(QPainter& painter, const QImage& image, const QSize& clientSize);
 
+// The client size that shows the picture 1:1: the picture less the margin
+// that never shows. A window of the picture's own size would stretch the
+// rest of it over the margin and blur every line.
+QSize ImageDialogClientSize(const QSize& imageSize);
+
+// A two-pixel edge in colour along the outline of a window of that size
+// whose corners are rounded like RoundRectRegion's (corner: the ellipse's
+// width), so that a pale window keeps its outline over a white page.
+void PaintRoundedWindowEdge(QPainter& painter, const QSize& size, int corner, const QColor& colour);
+
 class CImageDialog : public CDialogBase {
     Q_OBJECT
 
