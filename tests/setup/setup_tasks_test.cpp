@@ -63,6 +63,61 @@ TEST_F(SetupScriptTest, EveryRouterCallTakesTheLoginAfreshOnPort80) {
                                              "127.0.0.1:80 admin/changed"));
 }
 
+// The lease of the PC's wired adapter names the router; the fixture's
+// setting.ini address is 127.0.0.1.
+TEST_F(SetupScriptTest, LinkLogsInOnceWhereTheLeaseNamesTheRouterAndKeepsThatAddress) {
+    adapters.SetWiredLinkReader([] { return WiredLinks{1, 0, {"127.0.0.1", "127.0.0.9"}}; });
+    router.Script("CheckLogin", {-1, -1, 1});
+
+    EXPECT_EQ(Run(TASK_LINK), kLinkFoundElsewhere);
+    EXPECT_THAT(router.Logins(), ElementsAre("127.0.0.1:80 admin/secret", "127.0.0.1:80 admin/secret",
+                                             "127.0.0.9:80 admin/secret", "127.0.0.9:80 admin/secret"));
+    EXPECT_THAT(router.Log(), ElementsAre("run ipconfig.exe", "pause 2000", "CheckLogin", "CheckLogin",
+                                          "CheckLogin", "pause 3500", "ReadMacInfo", "GetMacInfo"));
+    EXPECT_EQ(records.routerInfo.address, "127.0.0.9");
+    EXPECT_EQ(records.configuredRouterAddress, "127.0.0.1");
+    EXPECT_EQ(Run(TASK_AUTO), 1);
+    EXPECT_EQ(router.Logins().back(), "127.0.0.9:80 admin/secret");
+}
+
+TEST_F(SetupScriptTest, LinkLooksNowhereElseUnlessTheRouterGaveNoAnswerAndTheLeaseNamesAnotherAddress) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> leaseRouters;
+        std::vector<int> logins;
+        int result;
+    };
+    const Case cases[] = {
+        {"a 401 means the router is there", {"127.0.0.9"}, {0, 0}, 0},
+        {"a lease naming no router", {}, {-1, -1}, -1},
+        {"a lease naming the configured address", {"127.0.0.1"}, {-1, -1}, -1},
+        {"nothing answers there either", {"127.0.0.9"}, {-1, -1, -1}, -1},
+    };
+    for (const Case& c : cases) {
+        records = {};
+        records.routerInfo = {"127.0.0.1", "admin", "secret", 3, 0};
+        RecordingControlObject quiet;
+        quiet.Script("CheckLogin", c.logins);
+        CAdapterReset leaveAlone = CAdapterReset::LeaveAlone();
+        leaveAlone.SetWiredLinkReader([&c] { return WiredLinks{1, 0, c.leaseRouters}; });
+
+        EXPECT_EQ(RunSetupScript(TASK_LINK, &quiet, records, quiet.Pauses(), leaveAlone), c.result) << c.what;
+        EXPECT_EQ(quiet.Logins().size(), c.logins.size()) << c.what;
+        EXPECT_EQ(records.routerInfo.address, "127.0.0.1") << c.what;
+        EXPECT_EQ(records.configuredRouterAddress, "") << c.what;
+    }
+}
+
+TEST_F(SetupScriptTest, LinkWithEveryWiredAdapterUnpluggedAsksNothingAndResetsNothing) {
+    adapters.SetWiredLinkReader([] { return WiredLinks{2, 2, {}}; });
+    EXPECT_EQ(Run(TASK_LINK), kLinkNoCable);
+    EXPECT_THAT(router.Log(), IsEmpty());
+
+    // One adapter still cabled: the logins go on as ever.
+    adapters.SetWiredLinkReader([] { return WiredLinks{2, 1, {}}; });
+    EXPECT_EQ(Run(TASK_LINK), 1);
+}
+
 struct DetectCase {
     std::vector<int> answers;
     int result;

@@ -4,6 +4,9 @@
 #include <utility>
 
 #include "console_command.h"
+#ifndef _WIN32
+#include "network_manager_links.h"
+#endif
 
 namespace {
 
@@ -27,6 +30,7 @@ CAdapterReset::CAdapterReset()
     : runner_([](const std::string& commandLine) { return RunConsoleCommand(commandLine, SleepFor); }) {
 #ifndef _WIN32
     networkManagerReset_ = [] { ResetWiredProfilesToDhcp(); };
+    wiredLinks_ = [] { return ::ReadWiredLinks(); };
 #endif
 }
 
@@ -41,10 +45,15 @@ CAdapterReset CAdapterReset::LeaveAlone() {
 #ifndef _WIN32
 CAdapterReset CAdapterReset::ThroughNetworkManager(NetworkManagerResetOptions options) {
     CAdapterReset reset{CommandRunner()};
-    reset.networkManagerReset_ = [options = std::move(options)] { ResetWiredProfilesToDhcp(options); };
+    reset.networkManagerReset_ = [options] { ResetWiredProfilesToDhcp(options); };
+    reset.wiredLinks_ = [options = std::move(options)] { return ::ReadWiredLinks(options); };
     return reset;
 }
 #endif
+
+WiredLinks CAdapterReset::ReadWiredLinks() const {
+    return wiredLinks_ ? wiredLinks_() : WiredLinks{};
+}
 
 std::string CAdapterReset::RunCommand(std::string commandLine) const {
     return runner_(commandLine);

@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+#include "wired_links.h"
+
 #ifndef _WIN32
 #include "network_manager_reset.h"
 #endif
@@ -39,6 +41,16 @@ public:
     // The whole reset. Always 0: a failed reset is not the caller's concern.
     int ResetAdaptersToDhcp();
 
+    // What the wired adapters say of cable and lease, where the system tells
+    // (through NetworkManager, read-only); empty where it does not, or for a
+    // reset that leaves the adapters alone.
+    WiredLinks ReadWiredLinks() const;
+    using WiredLinkReader = std::function<WiredLinks()>;
+    // Replaces that read (tests; the headless driver narrows what it may use).
+    void SetWiredLinkReader(WiredLinkReader reader) {
+        wiredLinks_ = std::move(reader);
+    }
+
     // Adapter number in the order found -> name as ipconfig writes it.
     std::map<int, std::string> adapterNames;
 
@@ -46,4 +58,5 @@ private:
     CommandRunner runner_;
     // Set where the reset goes through NetworkManager instead of the tools.
     std::function<void()> networkManagerReset_;
+    WiredLinkReader wiredLinks_;
 };

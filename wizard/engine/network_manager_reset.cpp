@@ -1,114 +1,19 @@
 #include "network_manager_reset.h"
 
-#include <QAtomicInteger>
 #include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
-#include <QDBusVariant>
 #include <QThread>
 
-#include <algorithm>
-#include <cstdio>
-#include <optional>
 #include <vector>
 
 #include "dhcp_profile.h"
+#include "network_manager_bus.h"
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
-const QString kManagerInterface = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kDeviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
-const QString kActiveInterface = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
-const QString kIp4ConfigInterface = QStringLiteral("org.freedesktop.NetworkManager.IP4Config");
-const QString kProfileInterface = QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection");
-const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString kNoObject = QStringLiteral("/");
-
-using Clock = std::chrono::steady_clock;
+using namespace network_manager;
 using std::chrono::milliseconds;
-
-void WriteToStandardError(const QString& line) {
-    std::fprintf(stderr, "Qelvane: %s\n", line.toLocal8Bit().constData());
-}
-
-// Blocking calls. Reads are bounded by the call time-out and by what is left
-// of the budget, so a hung NetworkManager costs seconds, not the task. Calls
-// that change a profile may make polkit ask the user for a password: they get
-// the time to type it, and that time does not count against the budget.
-class BoundedBus {
-public:
-    BoundedBus(QDBusConnection bus, const NetworkManagerResetOptions& options)
-        : bus_(std::move(bus)),
-          callTimeout_(options.callTimeout),
-          authorisationTimeout_(options.authorisationTimeout),
-          deadline_(Clock::now() + options.budget) {}
-
-    // The reply, or an error message whose text says why.
-    QDBusMessage Call(const QString& path, const QString& interface, const QString& method,
-                      const QVariantList& arguments = {}) {
-        const auto left = std::chrono::duration_cast<milliseconds>(deadline_ - Clock::now());
-        QDBusMessage message = Message(path, interface, method, arguments);
-        if (left.count() <= 0) {
-            return message.createErrorReply(QDBusError::Timeout,
-                                            QStringLiteral("out of time for the adapter reset"));
-        }
-        return bus_.call(message, QDBus::Block, static_cast<int>(std::min(left, callTimeout_).count()));
-    }
-
-    QDBusMessage CallAllowingAuthorisation(const QString& path, const QString& interface,
-                                           const QString& method, const QVariantList& arguments) {
-        QDBusMessage message = Message(path, interface, method, arguments);
-        message.setInteractiveAuthorizationAllowed(true);
-        const auto start = Clock::now();
-        QDBusMessage reply =
-            bus_.call(message, QDBus::Block, static_cast<int>(authorisationTimeout_.count()));
-        deadline_ += Clock::now() - start;
-        return reply;
-    }
-
-    std::optional<QVariantMap> Properties(const QString& path, const QString& interface, QString& error) {
-        const QDBusMessage reply = Call(path, kPropertiesInterface, QStringLiteral("GetAll"), {interface});
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-            error = Describe(reply);
-            return std::nullopt;
-        }
-        return qdbus_cast<QVariantMap>(reply.arguments().constFirst());
-    }
-
-    bool OutOfTime() const { return Clock::now() >= deadline_; }
-
-    static QString Describe(const QDBusMessage& reply) {
-        if (reply.type() == QDBusMessage::ErrorMessage) {
-            return reply.errorName() + QStringLiteral(": ") + reply.errorMessage();
-        }
-        return QStringLiteral("unexpected reply");
-    }
-
-private:
-    static QDBusMessage Message(const QString& path, const QString& interface, const QString& method,
-                                const QVariantList& arguments) {
-        QDBusMessage message = QDBusMessage::createMethodCall(kService, path, interface, method);
-        message.setArguments(arguments);
-        return message;
-    }
-
-    QDBusConnection bus_;
-    milliseconds callTimeout_;
-    milliseconds authorisationTimeout_;
-    Clock::time_point deadline_;
-};
-
-QString ObjectPath(const QVariant& value) {
-    return value.value<QDBusObjectPath>().path();
-}
-
-bool IsObject(const QString& path) {
-    return !path.isEmpty() && path != kNoObject;
-}
 
 // A profile switched and re-activated, not yet seen up.
 struct Switched {
@@ -124,16 +29,16 @@ public:
         : bus_(bus), deviceTypes_(options.deviceTypes), log_(std::move(log)) {}
 
     NetworkManagerResetOutcome Run() {
-        const QDBusMessage reply = bus_.Call(kManagerPath, kManagerInterface, QStringLiteral("GetDevices"));
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-            log_(QStringLiteral("NetworkManager not reached, adapters left as they are (") +
-                 BoundedBus::Describe(reply) + QLatin1Char(')'));
+        QString error;
+        const auto devices = bus_.Devices(error);
+        if (!devices) {
+            log_(QStringLiteral("NetworkManager not reached, adapters left as they are (") + error +
+                 QLatin1Char(')'));
             return outcome_;
         }
         outcome_.reachedNetworkManager = true;
-        const auto devices = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().constFirst());
-        for (const QDBusObjectPath& device : devices) {
-            ResetDevice(device.path());
+        for (const QString& device : *devices) {
+            ResetDevice(device);
         }
         WaitUntilUp();
         return outcome_;
@@ -321,40 +226,17 @@ private:
     bool askedBefore_ = false;
 };
 
-QString NextConnectionName() {
-    static QAtomicInteger<int> counter;
-    return QStringLiteral("qelvane-adapter-reset-") + QString::number(counter.fetchAndAddRelaxed(1));
-}
-
 }  // namespace
 
 NetworkManagerResetOutcome ResetWiredProfilesToDhcp(const NetworkManagerResetOptions& options) {
     static const QMetaType registered = qDBusRegisterMetaType<ConnectionSettings>();
     Q_UNUSED(registered);
-    const auto log = options.log ? options.log : std::function<void(const QString&)>(WriteToStandardError);
-
-    // A private connection: it is closed again below, and never shared with
-    // anything else in the program.
-    const QString connectionName = NextConnectionName();
+    const Log log = options.log ? options.log : Log(WriteToStandardError);
     NetworkManagerResetOutcome outcome;
-    {
-        // DBUS_SYSTEM_BUS_ADDRESS is read here, at every reset, rather than
-        // by libdbus, which keeps the first value it saw for the process.
-        QString address = options.busAddress;
-        if (address.isEmpty()) {
-            address = qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS");
-        }
-        QDBusConnection bus = address.isEmpty()
-                                  ? QDBusConnection::connectToBus(QDBusConnection::SystemBus, connectionName)
-                                  : QDBusConnection::connectToBus(address, connectionName);
-        if (!bus.isConnected()) {
-            log(QStringLiteral("system bus not reached, adapters left as they are (") +
-                bus.lastError().message() + QLatin1Char(')'));
-        } else {
-            BoundedBus bounded(bus, options);
-            outcome = Walk(bounded, options, log).Run();
-        }
-    }
-    QDBusConnection::disconnectFromBus(connectionName);
+    WithPrivateBus(options.busAddress, log, [&](QDBusConnection connection) {
+        BoundedBus bus(std::move(connection), options.callTimeout, options.budget,
+                       options.authorisationTimeout);
+        outcome = Walk(bus, options, log).Run();
+    });
     return outcome;
 }

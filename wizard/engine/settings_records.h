@@ -13,6 +13,11 @@ struct SettingsRecords {
     WirelessParams wirelessParams;
     TunnelParams tunnelParams;
     WanStatus wanStatus;
+    // setting.ini's router address once the link task found the router at
+    // the address the PC's wired lease named instead (routerInfo.address
+    // from then on); empty while the router is where setting.ini says.
+    // setting.ini itself is never written.
+    std::string configuredRouterAddress;
 };
 
 // The wizard always talks to port 80 of the router.

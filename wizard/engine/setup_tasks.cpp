@@ -41,12 +41,49 @@ private:
     const PauseFunction& pause_;
 };
 
+// A router that gave no answer at all where setting.ini puts it may sit
+// where the PC's wired lease says (a previous owner moved it, or another
+// model); each address the lease names gets one login. A 401 is no reason
+// to look: the router is there and only the login is wrong. The records
+// keep the address found for every later call. The link result: found
+// elsewhere, 1 when that was setting.ini's address after all (a later run,
+// the router put back), `unanswered` when no login got through.
+int LoginWhereTheLeaseNamesTheRouter(ScriptContext& script, CAdapterReset& adapters, int unanswered) {
+    SettingsRecords& records = script.records();
+    const std::string tried = records.routerInfo.address;
+    for (const std::string& router : adapters.ReadWiredLinks().routers) {
+        if (router == tried) {
+            continue;
+        }
+        records.routerInfo.address = router;
+        if (script.Call(&CDLLObject::CheckLogin) != 1) {
+            continue;
+        }
+        if (records.configuredRouterAddress.empty()) {
+            records.configuredRouterAddress = tried;
+        } else if (records.configuredRouterAddress == router) {
+            records.configuredRouterAddress.clear();
+            return 1;
+        }
+        return kLinkFoundElsewhere;
+    }
+    records.routerInfo.address = tried;
+    return unanswered;
+}
+
 int RunLinkScript(ScriptContext& script, CAdapterReset& adapters) {
+    // With no cable plugged in anywhere every login would only time out.
+    if (adapters.ReadWiredLinks().NoCableAnywhere()) {
+        return kLinkNoCable;
+    }
     adapters.ResetAdaptersToDhcp();
     script.Pause(2000ms);
-    const int result = script.CallRepeatingIfBelowOne(&CDLLObject::CheckLogin);
+    int result = script.CallRepeatingIfBelowOne(&CDLLObject::CheckLogin);
+    if (result < 0) {
+        result = LoginWhereTheLeaseNamesTheRouter(script, adapters, result);
+    }
     script.Pause(3500ms);
-    if (result == 1) {
+    if (result == 1 || result == kLinkFoundElsewhere) {
         script.CallRepeatingIfNegative(&CDLLObject::ReadMacInfo);
         script.object().GetMacInfo(script.records().macInfo);
     }

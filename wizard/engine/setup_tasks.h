@@ -16,10 +16,15 @@ enum SetupTask : int {
     TASK_REBOOT = 5,  // WAN connect, MAC clone with restart, status read
 };
 
+// Results of the link task besides the last CheckLogin's.
+inline constexpr int kLinkFoundElsewhere = 2;  // logged in where the wired lease named the router
+inline constexpr int kLinkNoCable = -2;        // no wired adapter has a carrier: nothing was asked
+
 // Result of every task when there is no control object to call.
 inline constexpr int kNoControlObjectResult = -1;
 
-// Runs the script of `task` and returns its result: the last CheckLogin,
+// Runs the script of `task` and returns its result: the last CheckLogin (or
+// one of the link results above),
 // DetectWanMode, PollWanLink or ApplyWireless for tasks 1 to 4, 0 for task 5
 // and for unknown codes (which run nothing). A null `object` is never called.
 int RunSetupScript(int task, CDLLObject* object, SettingsRecords& records, const PauseFunction& pause,
