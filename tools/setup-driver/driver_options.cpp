@@ -197,6 +197,10 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
         "A test aid: the NetworkManager device types --reset-adapters handles, as numbers (default: 1, "
         "Ethernet; 1,20 adds the veth pairs of a test's network namespace).",
         "numbers");
+    const QCommandLineOption joinCode(
+        "qr",
+        "At the end of a run whose save the router confirmed, print the QR code "
+        "a phone's camera joins the new wireless network with.");
     const QCommandLineOption checkOnly("check-options", "Check the options and stop; nothing is started.");
     const std::array allOptions{&help,
                                 &routerUser,
@@ -222,7 +226,8 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
                                 &resetAdapters,
                                 &bus,
                                 &adapterTypes,
-                                &checkOnly};
+                                &checkOnly,
+                                &joinCode};
     for (const QCommandLineOption* option : allOptions) parser.addOption(*option);
 
     // The language decides how problems are worded, so it is known first.
@@ -295,6 +300,7 @@ ParseOutcome ParseDriverOptions(const QStringList& arguments, DriverOptions& opt
     options.resetAdapters = parser.isSet(resetAdapters);
     options.adapterBus = parser.value(bus);
     options.checkOnly = parser.isSet(checkOnly);
+    options.joinCode = parser.isSet(joinCode);
     if (parser.isSet(bus) && !options.resetAdapters) {
         found.Add(DriverText::Needs, "--bus " + options.adapterBus, QStringLiteral("--reset-adapters"));
     }

@@ -42,6 +42,7 @@ struct DriverOptions {
     // test namespace's veth pairs are 20.
     QList<unsigned> adapterTypes{1};
     bool checkOnly = false;  // stop once the options are checked
+    bool joinCode = false;   // print the new network's QR code at the end
 };
 
 enum class ParseOutcome { Run, ShowedHelp, Failed };

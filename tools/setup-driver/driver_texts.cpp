@@ -54,6 +54,8 @@ constexpr std::array kSentences{
     Sentence{DriverText::Waiting, u"Waiting for the router's WAN address", u"正在等待路由器取得 WAN 口地址"},
     Sentence{DriverText::WanAddress, u"The router reports the WAN address %1.",
              u"路由器的 WAN 口地址为 %1。"},
+    Sentence{DriverText::JoinCode, u"Point a phone's camera at this code to join \"%1\":",
+             u"用手机相机扫描此二维码即可加入“%1”："},
     Sentence{DriverText::NoWanAddress, u"The router reports no WAN address.", u"路由器没有取得 WAN 口地址。"},
     Sentence{DriverText::CauseAccountRefused, u"The provider refused the account.",
              u"网络服务商拒绝了此帐号。"},

@@ -26,6 +26,7 @@ enum class DriverText {
     SaveUnconfirmed,
     Waiting,
     WanAddress,  // %1 address
+    JoinCode,    // %1 SSID
     NoWanAddress,
     CauseAccountRefused,
     CauseNoLinkDetected,
