@@ -4,27 +4,53 @@
 
 #include <windows.h>
 
+namespace {
+
+constexpr const wchar_t* kInternetSettingsKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+constexpr const wchar_t* kProxyEnableValue = L"ProxyEnable";
+constexpr DWORD kProxyOn = 1;
+constexpr DWORD kProxyOff = 0;
+
+// An open registry key that closes itself.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    ~RegistryKey() {
+        if (key_ != nullptr) RegCloseKey(key_);
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    bool Open(HKEY parent, const wchar_t* path, REGSAM access) {
+        HKEY opened = nullptr;
+        if (key_ != nullptr || RegOpenKeyExW(parent, path, 0, access, &opened) != ERROR_SUCCESS) return false;
+        key_ = opened;
+        return true;
+    }
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+}  // namespace
+
 int DisableBrowserProxy() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
-                      0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return -1;
+    RegistryKey key;
+    if (!key.Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_ALL_ACCESS)) return -1;
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegQueryValueExW(key, L"ProxyEnable", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-        ERROR_SUCCESS) {
-        RegCloseKey(key);
+    if (RegQueryValueExW(key.get(), kProxyEnableValue, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS)
         return -1;
-    }
-    if (value != 1) {
-        RegCloseKey(key);
-        return 1;
-    }
-    const DWORD off = 0;
-    const LONG written = RegSetValueExW(key, L"ProxyEnable", 0, type, reinterpret_cast<const BYTE*>(&off), 4);
-    RegCloseKey(key);
-    return written == ERROR_SUCCESS ? 1 : -1;
+    if (value != kProxyOn) return 1;
+    const DWORD off = kProxyOff;
+    return RegSetValueExW(key.get(), kProxyEnableValue, 0, type, reinterpret_cast<const BYTE*>(&off),
+                          sizeof off) == ERROR_SUCCESS
+               ? 1
+               : -1;
 }
 
 #else

@@ -5,6 +5,7 @@
 #include <array>
 #include <deque>
 #include <iterator>
+#include <new>
 #include <utility>
 
 std::string ExtractFirstCapture(const std::string& text, const std::string& pattern) {
@@ -20,6 +21,9 @@ std::string ExtractFirstCapture(const std::string& text, const std::string& patt
         std::string& value = captures.front();
         if (const auto quote = value.find('"'); quote != std::string::npos) value.resize(quote);
         return std::move(value);
+    } catch (const std::bad_alloc&) {
+        // No memory is no answer, not an absent value: the operation fails whole.
+        throw;
     } catch (const std::exception&) {
         // A bad pattern or a match too complex for Boost reads as "not found".
         return {};

@@ -17,8 +17,11 @@
 
 namespace {
 
+// The largest count an int parameter of the platform's calls takes.
+constexpr long long kLargestIntCount = 0x7fffffff;
+
 int ClampToPollTimeout(std::chrono::milliseconds timeout) {
-    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, 0x7fffffff));
+    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, kLargestIntCount));
 }
 
 // Winsock's timeval has long fields, POSIX's time_t and suseconds_t.
@@ -53,9 +56,13 @@ bool WasInterrupted() {
 
 #ifdef _WIN32
 
+constexpr BYTE kWinsockMajor = 2;
+constexpr BYTE kWinsockMinor = 2;
+
 void StartSockets() {
     WSADATA data{};
-    if (WSAStartup(MAKEWORD(2, 2), &data) == 0 && (LOBYTE(data.wVersion) != 2 || HIBYTE(data.wVersion) != 2))
+    if (WSAStartup(MAKEWORD(kWinsockMajor, kWinsockMinor), &data) == 0 &&
+        (LOBYTE(data.wVersion) != kWinsockMajor || HIBYTE(data.wVersion) != kWinsockMinor))
         WSACleanup();
 }
 
@@ -81,9 +88,13 @@ bool SetNonBlocking(SocketHandle socket, bool enabled) {
     return ::ioctlsocket(socket, FIONBIO, &mode) == 0;
 }
 
+ConnectResult ConnectFailure(int error) {
+    return error == WSAECONNREFUSED ? ConnectResult::Refused : ConnectResult::Failed;
+}
+
 // select rather than WSAPoll: older Windows never reports a refused
 // non-blocking connect through WSAPoll, so it would wait out the whole time-out.
-bool WaitConnected(SocketHandle socket, std::chrono::milliseconds timeout) {
+ConnectResult WaitConnected(SocketHandle socket, std::chrono::milliseconds timeout) {
     fd_set writable;
     fd_set failed;
     FD_ZERO(&writable);
@@ -91,28 +102,34 @@ bool WaitConnected(SocketHandle socket, std::chrono::milliseconds timeout) {
     FD_SET(socket, &writable);
     FD_SET(socket, &failed);
     timeval limit = ToTimeval(timeout);
-    if (::select(0, nullptr, &writable, &failed, &limit) <= 0 || FD_ISSET(socket, &failed)) return false;
+    const int ready = ::select(0, nullptr, &writable, &failed, &limit);
+    if (ready == 0) return ConnectResult::TimedOut;
+    if (ready < 0) return ConnectResult::Failed;
     int error = 0;
     int size = sizeof error;
-    return ::getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) == 0 &&
-           error == 0;
+    if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0)
+        return ConnectResult::Failed;
+    if (error != 0) return ConnectFailure(error);
+    return FD_ISSET(socket, &failed) ? ConnectResult::Failed : ConnectResult::Connected;
 }
 }  // namespace
 
 // Windows would keep trying for about twenty seconds; the wizard's user waits
 // no longer for an absent router than on any other system.
-bool ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
-                   std::chrono::milliseconds timeout) {
+ConnectResult ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
+                            std::chrono::milliseconds timeout) {
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
     peer.sin_port = htons(static_cast<u_short>(port));
     peer.sin_addr.s_addr = networkOrderAddress;
-    if (!SetNonBlocking(socket, true)) return false;
+    if (!SetNonBlocking(socket, true)) return ConnectResult::Failed;
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
-        if (::WSAGetLastError() != WSAEWOULDBLOCK) return false;
-        if (!WaitConnected(socket, timeout)) return false;
+        const int error = ::WSAGetLastError();
+        if (error != WSAEWOULDBLOCK) return ConnectFailure(error);
+        const ConnectResult waited = WaitConnected(socket, timeout);
+        if (waited != ConnectResult::Connected) return waited;
     }
-    return SetNonBlocking(socket, false);
+    return SetNonBlocking(socket, false) ? ConnectResult::Connected : ConnectResult::Failed;
 }
 
 bool SetReceiveTimeout(SocketHandle socket, std::chrono::milliseconds timeout) {
@@ -122,11 +139,15 @@ bool SetReceiveTimeout(SocketHandle socket, std::chrono::milliseconds timeout) {
 }
 
 long SendSome(SocketHandle socket, const char* data, std::size_t length) {
-    return ::send(socket, data, static_cast<int>(std::min<std::size_t>(length, 0x7fffffff)), 0);
+    return ::send(socket, data, static_cast<int>(std::min<std::size_t>(length, kLargestIntCount)), 0);
 }
 
 long ReceiveSome(SocketHandle socket, char* buffer, std::size_t length) {
-    return ::recv(socket, buffer, static_cast<int>(length), 0);
+    return ::recv(socket, buffer, static_cast<int>(std::min<std::size_t>(length, kLargestIntCount)), 0);
+}
+
+bool LastFailureWasReset() {
+    return ::WSAGetLastError() == WSAECONNRESET;
 }
 
 #else
@@ -156,25 +177,32 @@ bool SetNonBlocking(SocketHandle socket, bool enabled) {
     if (flags < 0) return false;
     return ::fcntl(socket, F_SETFL, enabled ? flags | O_NONBLOCK : flags & ~O_NONBLOCK) == 0;
 }
+
+ConnectResult ConnectFailure(int error) {
+    return error == ECONNREFUSED ? ConnectResult::Refused : ConnectResult::Failed;
+}
 }  // namespace
 
 // The OS would keep trying for about two minutes; the wizard's user should
 // not wait that long for a router that is not there.
-bool ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
-                   std::chrono::milliseconds timeout) {
+ConnectResult ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
+                            std::chrono::milliseconds timeout) {
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
     peer.sin_port = htons(static_cast<std::uint16_t>(port));
     peer.sin_addr.s_addr = networkOrderAddress;
-    if (!SetNonBlocking(socket, true)) return false;
+    if (!SetNonBlocking(socket, true)) return ConnectResult::Failed;
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
-        if (errno != EINPROGRESS && errno != EINTR) return false;
-        if (PollSocket(socket, POLLOUT, timeout) <= 0) return false;
+        if (errno != EINPROGRESS && errno != EINTR) return ConnectFailure(errno);
+        const int ready = PollSocket(socket, POLLOUT, timeout);
+        if (ready == 0) return ConnectResult::TimedOut;
+        if (ready < 0) return ConnectResult::Failed;
         int error = 0;
         socklen_t size = sizeof error;
-        if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) return false;
+        if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) != 0) return ConnectResult::Failed;
+        if (error != 0) return ConnectFailure(error);
     }
-    return SetNonBlocking(socket, false);
+    return SetNonBlocking(socket, false) ? ConnectResult::Connected : ConnectResult::Failed;
 }
 
 bool SetReceiveTimeout(SocketHandle socket, std::chrono::milliseconds timeout) {
@@ -194,6 +222,10 @@ long ReceiveSome(SocketHandle socket, char* buffer, std::size_t length) {
         const ssize_t received = ::recv(socket, buffer, length, 0);
         if (received >= 0 || !WasInterrupted()) return static_cast<long>(received);
     }
+}
+
+bool LastFailureWasReset() {
+    return errno == ECONNRESET;
 }
 
 #endif

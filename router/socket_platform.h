@@ -25,9 +25,11 @@ void CloseSocket(SocketHandle socket);
 // Parses dotted IPv4 text (no name look-up) into network byte order.
 bool ParseIpv4(const char* text, std::uint32_t& networkOrderAddress);
 
+enum class ConnectResult { Connected, Refused, TimedOut, Failed };
+
 // Connects within `timeout`; a refused connection fails at once.
-bool ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
-                   std::chrono::milliseconds timeout);
+ConnectResult ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
+                            std::chrono::milliseconds timeout);
 
 bool SetReceiveTimeout(SocketHandle socket, std::chrono::milliseconds timeout);
 
@@ -38,3 +40,7 @@ WaitResult WaitReadable(SocketHandle socket, std::chrono::milliseconds timeout);
 long SendSome(SocketHandle socket, const char* data, std::size_t length);
 // One recv call; retries interrupted calls.
 long ReceiveSome(SocketHandle socket, char* buffer, std::size_t length);
+
+// Whether the socket call that just failed on this thread failed because the
+// peer reset the connection.
+bool LastFailureWasReset();

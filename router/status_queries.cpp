@@ -1,37 +1,58 @@
 // The reading operations: login check, link check, MAC and WAN status reads.
+#include "boundary_guard.h"
 #include "browser_proxy.h"
 #include "login_reply.h"
 #include "page_values.h"
 #include "router_paths.h"
 #include "tarnwick_object.h"
 
+namespace {
+// The status page's cableDSL value while the WAN link is up.
+constexpr const char* kCableLinkUp = "2";
+}  // namespace
+
 int CTarnwickObject::CheckLogin(std::string address, int port, std::string user, std::string password) {
-    DisableBrowserProxy();
-    std::string reply;
-    if (!Fetch(address, port, user, password, kMainPage, reply)) return -1;
-    return ReplyRefusesLogin(reply) ? 0 : 1;
+    return GuardedResult(kResultNotReached, [&] {
+        DisableBrowserProxy();
+        std::string reply;
+        if (!Delivered(Fetch(address, port, user, password, kMainPage, reply))) return kResultNotReached;
+        return ReplyRefusesLogin(reply) ? kResultNo : kResultYes;
+    });
 }
 
 int CTarnwickObject::CheckWanLink(std::string address, int port, std::string user, std::string password) {
-    std::string reply;
-    if (!Fetch(address, port, user, password, kSystemStatusPage, reply)) return -1;
-    return ExtractFirstCapture(reply, kCableDslPattern) == "2" ? 1 : 0;
+    return GuardedResult(kResultNotReached, [&] {
+        std::string reply;
+        if (!Delivered(Fetch(address, port, user, password, kSystemStatusPage, reply)))
+            return kResultNotReached;
+        return ExtractFirstCapture(reply, kCableDslPattern) == kCableLinkUp ? kResultYes : kResultNo;
+    });
 }
 
 int CTarnwickObject::PollWanLink(std::string address, int port, std::string user, std::string password) {
-    return CheckWanLink(address, port, user, password);
+    return GuardedResult(kResultNotReached, [&] { return CheckWanLink(address, port, user, password); });
 }
 
+// The record changes only once the whole page is read.
 int CTarnwickObject::ReadMacInfo(std::string address, int port, std::string user, std::string password) {
-    std::string reply;
-    if (!Fetch(address, port, user, password, kMacClonePage, reply)) return -1;
-    ReadMacValues(reply, macInfo);
-    return 1;
+    return GuardedResult(kResultNotReached, [&] {
+        std::string reply;
+        if (!Delivered(Fetch(address, port, user, password, kMacClonePage, reply))) return kResultNotReached;
+        MacInfo read = macInfo;
+        ReadMacValues(reply, read);
+        macInfo = std::move(read);
+        return kResultYes;
+    });
 }
 
 int CTarnwickObject::ReadWanStatus(std::string address, int port, std::string user, std::string password) {
-    std::string reply;
-    if (!Fetch(address, port, user, password, kSystemStatusPage, reply)) return -1;
-    ReadWanStatusValues(reply, wanStatus);
-    return 1;
+    return GuardedResult(kResultNotReached, [&] {
+        std::string reply;
+        if (!Delivered(Fetch(address, port, user, password, kSystemStatusPage, reply)))
+            return kResultNotReached;
+        WanStatus read = wanStatus;
+        ReadWanStatusValues(reply, read);
+        wanStatus = std::move(read);
+        return kResultYes;
+    });
 }

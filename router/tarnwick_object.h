@@ -4,16 +4,24 @@
 
 #include "dll_object.h"
 #include "http_transport.h"
+#include "owned_socket.h"
 
 #include <chrono>
 #include <string>
+
+// The operations' results as the wizard reads them. Each operation says what
+// its yes and no mean; the not-reached code is -1, except for ConnectWan and
+// ApplyMacClone, which report a send that failed as 0.
+inline constexpr int kResultYes = 1;
+inline constexpr int kResultNo = 0;
+inline constexpr int kResultNotReached = -1;
 
 class CTarnwickObject : public CDLLObject {
 public:
     CTarnwickObject() = default;
     // Virtual here (appended after the shared operations, so the shared
     // vtable order is untouched) so FreeObj and test doubles destroy alike.
-    virtual ~CTarnwickObject();
+    virtual ~CTarnwickObject() = default;
 
     int CheckLogin(std::string address, int port, std::string user, std::string password) override;
     int CheckWanLink(std::string address, int port, std::string user, std::string password) override;
@@ -41,15 +49,15 @@ public:
     void GetWanStatus(WanStatus& status) override;
 
     // The exchange in progress, or the socket a failed exchange left open.
-    SocketHandle connection = kNoSocket;
+    OwnedSocket connection;
     TransportLimits transportLimits;
     // Lets the router take in the wireless form before the security form.
     std::chrono::milliseconds wirelessPause{2000};
 
 private:
-    // HttpExchange with this object's socket and limits; 1 sent/read, 0 not.
-    int Fetch(const std::string& address, int port, const std::string& user, const std::string& password,
-              const std::string& path, std::string& reply);
-    int Post(const std::string& address, int port, const std::string& user, const std::string& password,
-             const std::string& path, const std::string& body);
+    // HttpExchange with this object's socket and limits.
+    ExchangeOutcome Fetch(const std::string& address, int port, const std::string& user,
+                          const std::string& password, const std::string& path, std::string& reply);
+    ExchangeOutcome Post(const std::string& address, int port, const std::string& user,
+                         const std::string& password, const std::string& path, const std::string& body);
 };

@@ -208,7 +208,7 @@ TEST_F(RouterOperations, PostsDoNotWaitForTheReply) {
     EXPECT_EQ(Call(&CTarnwickObject::ConnectWan), 1);
     EXPECT_EQ(Call(&CTarnwickObject::ApplySecurity), 1);
     EXPECT_LT(SecondsSince(start), 0.25);  // the 300 ms silence would be waited out on a read
-    EXPECT_EQ(object_.connection, kNoSocket);
+    EXPECT_FALSE(object_.connection.IsOpen());
 }
 
 // ---- Result codes when the router cannot be reached ----

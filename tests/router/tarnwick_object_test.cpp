@@ -1,3 +1,4 @@
+#include "failing_allocation.h"
 #include "router_sim_fixture.h"
 #include "router_test_support.h"
 #include "tarnwick_object.h"
@@ -119,7 +120,7 @@ TEST(ShippedTiming, DefaultsAreTheRoutersOwn) {
     EXPECT_EQ(object.transportLimits.connectTimeout, 10000ms);
     EXPECT_EQ(object.transportLimits.exchangeDeadline, 60000ms);
     EXPECT_EQ(object.transportLimits.replyCap, 8u * 1024 * 1024);
-    EXPECT_EQ(object.connection, kNoSocket);
+    EXPECT_FALSE(object.connection.IsOpen());
 }
 
 // ---- The shipped library, loaded as the wizard loads it ----
@@ -165,6 +166,22 @@ TEST_F(ShippedLibrary, LoadObjGivesIndependentObjectsAndFreeObjAcceptsNull) {
     EXPECT_EQ(free_(nullptr), 1);
 }
 
+// The library allocates through this program's operator new, so the object
+// itself can be made to fail: LoadObj then says so with a null object.
+TEST_F(ShippedLibrary, LoadObjWithoutMemoryGivesNoObjectAndThrowsNothing) {
+    CDLLObject* object = reinterpret_cast<CDLLObject*>(this);
+    int result = 0;
+    bool fired = false;
+    {
+        const FailingAllocation failing(0);
+        EXPECT_NO_THROW(result = load_(&object));
+        fired = failing.Fired();
+    }
+    EXPECT_TRUE(fired);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(object, nullptr);
+}
+
 TEST_F(ShippedLibrary, DrivesARouterOperation) {
     ScopedRouterSim router;
     ASSERT_TRUE(router.ok());
@@ -190,7 +207,7 @@ TEST_F(ShippedLibrary, FreeObjClosesTheSocketAFailedExchangeLeftOpen) {
     auto* concrete = static_cast<CTarnwickObject*>(object);
     concrete->transportLimits.receiveTimeout = 200ms;
     EXPECT_EQ(object->CheckWanLink("127.0.0.1", router.port(), "admin", "kvmzt"), -1);
-    const SocketHandle leftOver = concrete->connection;
+    const SocketHandle leftOver = concrete->connection.get();
     ASSERT_NE(leftOver, kNoSocket);
     const auto identity = SocketInode(leftOver);
     ASSERT_TRUE(identity);
