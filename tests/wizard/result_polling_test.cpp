@@ -2,11 +2,15 @@
 // (bound from the bin dir like the program binds it) against the simulated
 // router: the order of the calls, polling until an address is reported, a
 // router that is not there, and a page that goes away in the middle of a read.
+#include "format_string.h"
+#include "no_address_causes.h"
 #include "page_test_helpers.h"
 #include "real_router.h"
 #include "result_page.h"
+#include "setup_tasks.h"
 #include "status_refresher.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QTimer>
@@ -28,7 +32,7 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr int kRefreshButton = 1146;
-constexpr int kResultLinkMode = 1196, kResultIp = 1197, kResultSsid = 1201;
+constexpr int kResultLinkMode = 1196, kResultIp = 1197, kResultSsid = 1201, kResultNote = 1207;
 
 // Forwards to the library (on the simulator's port) and notes the status
 // calls, from whichever thread makes them.
@@ -316,4 +320,44 @@ TEST_F(ResultPollingTest, ATickDuringAReadStartsTheNextOneAsSoonAsItEnds) {
     EXPECT_TRUE(page->IsPolling());
     // Set once for the chained reads and taken back once.
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ResultPollingTest, AnOverdueAddressNamesWhatTheRunKnowsAndTheNoteComesBackWithTheAddress) {
+    routersim::Options options;
+    options.linkDelay = 300ms;
+    ScopedRouterSim sim(options);
+    ASSERT_TRUE(sim.ok());
+    BindRouter(sim.port());
+    // The save was never confirmed; the rest went well.
+    NoteTaskResult(host.Findings(), TASK_SAVE, -1);
+    auto page = MakePage(5ms, 20);
+    page->SetNoAddressCauseDelay(0);
+    const QString usualNote = FieldText(*page, kResultNote);
+    page->show();
+
+    const CLanguageTable& table = host.App().languageTable;
+    const QString unconfirmed = table.Lookup(QStringLiteral("Cause Save Unconfirmed"));
+    ASSERT_NE(unconfirmed, QStringLiteral("Cause Save Unconfirmed"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FieldText(*page, kResultNote).contains(unconfirmed); }, 5000));
+    const QString note = FieldText(*page, kResultNote);
+    EXPECT_TRUE(note.startsWith(FormatString(table.Lookup(QStringLiteral("No Address Heading")), 1)));
+    // The router answered, and a known cause leaves the provider unblamed.
+    EXPECT_FALSE(note.contains(table.Lookup(QStringLiteral("Cause No Status"))));
+    EXPECT_FALSE(note.contains(table.Lookup(QStringLiteral("Cause No Provider Address"))));
+
+    ASSERT_TRUE(loopback::postAndHangUp(sim.port(),
+                                        loopback::libraryRequest("/goform/SysStatusHandle", "CMD=WAN_CON")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->IsPolling() && !page->IsReading(); }, 10000));
+    EXPECT_EQ(FieldText(*page, kResultNote), usualNote);
+
+    // Both language files carry every text of the note.
+    for (const char* file : {"English.ini", "SimpChinese.ini"}) {
+        QFile language(QStringLiteral(QELVANE_TEST_BIN_DIR "/Language/") + QLatin1String(file));
+        ASSERT_TRUE(language.open(QIODevice::ReadOnly)) << file;
+        const QString text = QString::fromUtf8(language.readAll());
+        EXPECT_TRUE(text.contains(u'\n' + lang::kNoAddressHeading.toString() + u'=')) << file;
+        for (QStringView key : lang::kNoAddressCauseKeys) {
+            EXPECT_TRUE(text.contains(u'\n' + key.toString() + u'=')) << file << " " << qPrintable(key.toString());
+        }
+    }
 }

@@ -234,12 +234,8 @@ QString HeadlessSetup::SecuritySummary() const {
 bool HeadlessSetup::GatewayOutsideSubnet(int wanType) const {
     const bool fixedAddress = wanType == kWanStaticIp || ((wanType == kWanPptp || wanType == kWanL2tp) &&
                                                           options_.tunnelAddressMode == kAddressModeStatic);
-    if (!fixedAddress || options_.ip.isEmpty() || options_.mask.isEmpty() || options_.gateway.isEmpty()) {
-        return false;
-    }
-    const AddressValue mask = ParseRouterLanAddress(options_.mask.toStdString());
-    return (ParseRouterLanAddress(options_.ip.toStdString()) & mask) !=
-           (ParseRouterLanAddress(options_.gateway.toStdString()) & mask);
+    return fixedAddress && ::GatewayOutsideSubnet(options_.ip.toStdString(), options_.mask.toStdString(),
+                                                  options_.gateway.toStdString());
 }
 
 // What the result page does, poll after poll.
@@ -284,24 +280,8 @@ QString HeadlessSetup::ConnectionTypeText(const std::string& reported) const {
 
 void HeadlessSetup::PrintNoAddressCauses(int wanType) {
     Print(Say(DriverText::NoWanAddress));
-    QStringList causes;
-    if (findings_.accountRefused) causes << Say(DriverText::CauseAccountRefused);
-    if (!findings_.typeDetected) causes << Say(DriverText::CauseNoLinkDetected);
-    if (!findings_.saveConfirmed) causes << Say(DriverText::CauseSaveUnconfirmed);
-    if (findings_.gatewayOutsideSubnet) {
-        causes << Say(DriverText::CauseGatewayOutsideSubnet, options_.gateway, options_.ip, options_.mask);
-    }
-    if (!findings_.statusAnswered) {
-        causes << Say(DriverText::CauseNoStatusAnswer);
-    } else if (causes.isEmpty()) {
-        const QString reported = ConnectionTypeText(app_.wanStatus.connectionType);
-        const auto waited =
-            std::chrono::duration_cast<std::chrono::seconds>(kStatusPollInterval * kStatusPolls);
-        causes << Say(DriverText::CauseNoProviderAddress,
-                      reported.isEmpty() ? WanTypeName(wanType) : reported, QString::number(waited.count()));
-    }
-    for (const QString& cause : causes) {
-        Print(QStringLiteral("  - ") + cause);
+    for (const NoAddressCause cause : LikelyNoAddressCauses(findings_)) {
+        Print(QStringLiteral("  - ") + CauseText(cause, wanType));
     }
 }
 
@@ -319,6 +299,27 @@ int HeadlessSetup::Run() {
     if (wanType == kWanNone) {
         Print(Say(DriverText::NoWanType));
         return kHeadlessUsageError;
+QString HeadlessSetup::CauseText(NoAddressCause cause, int wanType) const {
+    switch (cause) {
+        case NoAddressCause::AccountRefused:
+            return Say(DriverText::CauseAccountRefused);
+        case NoAddressCause::NoLinkDetected:
+            return Say(DriverText::CauseNoLinkDetected);
+        case NoAddressCause::SaveUnconfirmed:
+            return Say(DriverText::CauseSaveUnconfirmed);
+        case NoAddressCause::GatewayOutsideSubnet:
+            return Say(DriverText::CauseGatewayOutsideSubnet, options_.gateway, options_.ip, options_.mask);
+        case NoAddressCause::NoStatusAnswer:
+            return Say(DriverText::CauseNoStatusAnswer);
+        case NoAddressCause::NoProviderAddress:
+            break;
+    }
+    const QString reported = ConnectionTypeText(app_.wanStatus.connectionType);
+    const auto waited = std::chrono::duration_cast<std::chrono::seconds>(kStatusPollInterval * kStatusPolls);
+    return Say(DriverText::CauseNoProviderAddress, reported.isEmpty() ? WanTypeName(wanType) : reported,
+               QString::number(waited.count()));
+}
+
     }
     if (!ApplySettings(wanType)) {
         return kHeadlessUsageError;

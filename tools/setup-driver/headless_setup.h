@@ -12,6 +12,7 @@
 #include "adapter_reset.h"
 #include "driver_options.h"
 #include "driver_texts.h"
+#include "no_address_causes.h"
 #include "pause_function.h"
 #include "qelvane_app.h"
 #include "setup_steps.h"
@@ -40,13 +41,6 @@ public:
 
 private:
     // What the run learnt on its way that may explain a missing WAN address.
-    struct Findings {
-        bool typeDetected = false;
-        bool accountRefused = false;
-        bool saveConfirmed = true;
-        bool statusAnswered = false;
-        bool gatewayOutsideSubnet = false;
-    };
 
     bool PagesAcceptOptions(int wanType);
     // SetupFrontEnd: the tasks with their stage texts and dots, the steps'
@@ -65,6 +59,7 @@ private:
     void PrintNoAddressCauses(int wanType);
     QString WanTypeName(int wanType) const;
     QString ConnectionTypeText(const std::string& reported) const;
+    QString CauseText(NoAddressCause cause, int wanType) const;
 
     QString Text(QStringView key) const;
     template <typename... Values>
@@ -75,7 +70,7 @@ private:
     CQelvaneApp& app_;
     const DriverOptions& options_;
     HeadlessEnvironment environment_;
-    Findings findings_;
+    NoAddressFindings findings_;
 };
 
 // True for a dotted address inside 127.0.0.0/8, the only router this

@@ -10,10 +10,12 @@
 #include "qelvane_app.h"
 #include "status_refresher.h"
 #include "text_codec.h"
+#include "wan_types.h"
 #include "wizard_host.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -213,7 +215,10 @@ void CResultDlg::OnReadFinished() {
     status.wanMask = reading.wanMask;
     status.wanGateway = reading.wanGateway;
     status.wanMac = reading.wanMac;
+    // A router that answers gives at least its connection type or MAC.
+    statusAnswered_ = statusAnswered_ || !reading.connectionType.empty() || !reading.wanMac.empty();
     FillResultFields();
+    UpdateStatusNote();
     if (readFromPollTimer_ && !status.wanIp.empty()) {
         pollTimer_.stop();
     }
@@ -239,7 +244,49 @@ void CResultDlg::SetReadPause(PauseFunction pause) {
     refresher_->SetPause(std::move(pause));
 }
 
+NoAddressFindings CResultDlg::CurrentFindings() {
+    NoAddressFindings findings = Host().Findings();
+    findings.statusAnswered = statusAnswered_;
+    const CQelvaneApp& app = App();
+    const int wanType = app.routerInfo.wanType;
+    if (wanType == kWanStaticIp) {
+        const StaticIpParams& fixed = app.staticIpParams;
+        findings.gatewayOutsideSubnet = GatewayOutsideSubnet(fixed.ip, fixed.mask, fixed.gateway);
+    } else if ((wanType == kWanPptp || wanType == kWanL2tp) && app.tunnelParams.addressMode != 1) {
+        const TunnelParams& tunnel = app.tunnelParams;
+        findings.gatewayOutsideSubnet = GatewayOutsideSubnet(tunnel.ip, tunnel.mask, tunnel.gateway);
+    }
+    return findings;
+}
+
+void CResultDlg::UpdateStatusNote() {
+    auto* note = Item<CHwStatic>(kIdStatusNote);
+    if (note == nullptr) {
+        return;
+    }
+    if (!App().wanStatus.wanIp.empty()) {
+        if (std::exchange(causesShown_, false)) {
+            note->setText(Lookup(lang::kResultCaptions[2].toString()));
+        }
+        return;
+    }
+    if (causesShown_ || !waitingForAddress_.isValid() || waitingForAddress_.elapsed() < causeDelayMs_) {
+        return;
+    }
+    causesShown_ = true;
+    const int minutes = static_cast<int>(std::max<qint64>(1, waitingForAddress_.elapsed() / 60000));
+    QStringList lines{FormatString(Lookup(lang::kNoAddressHeading.toString()), minutes)};
+    for (const NoAddressCause cause : LikelyNoAddressCauses(CurrentFindings())) {
+        lines << QStringLiteral("\u2022 ") +
+                     Lookup(lang::kNoAddressCauseKeys[static_cast<std::size_t>(cause)].toString());
+    }
+    note->setText(lines.join(u'\n'));
+}
+
 void CResultDlg::RestartPolling() {
+    if (!waitingForAddress_.isValid()) {
+        waitingForAddress_.start();
+    }
     FillResultFields();
     pollTimer_.start(pollPeriod_);
 }

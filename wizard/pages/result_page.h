@@ -13,9 +13,11 @@
 // thread; while a read runs the wait cursor shows wherever the pointer is.
 #pragma once
 
+#include "no_address_causes.h"
 #include "pause_function.h"
 #include "wizard_page.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <memory>
@@ -23,6 +25,9 @@
 class StatusRefresher;
 
 inline constexpr int kResultPollPeriodMs = 2000;
+// How long the page polls without a WAN address before it says what it
+// knows of the likely cause, instead of polling in silence.
+inline constexpr int kNoAddressCauseDelayMs = 3 * 60 * 1000;
 
 class CResultDlg : public CWizardPage {
     Q_OBJECT
@@ -48,6 +53,7 @@ public:
     // refresher's own wait of kStatusReadPauseMs.
     void SetPollPeriod(int milliseconds) { pollPeriod_ = milliseconds; }
     void SetReadPause(PauseFunction pause);
+    void SetNoAddressCauseDelay(int milliseconds) { causeDelayMs_ = milliseconds; }
 
 protected:
     void StylePage() override;
@@ -62,6 +68,10 @@ private:
     void RestartPolling();
     void SetField(int id, const QString& text);
     void ShowWaitCursor(bool show);
+    // The status note names the likely causes once the address is overdue,
+    // and reads as before once an address comes.
+    void UpdateStatusNote();
+    NoAddressFindings CurrentFindings();
 
     std::unique_ptr<StatusRefresher> refresher_;
     // A child of the page, so that tests can reach it and drive its ticks.
@@ -69,5 +79,9 @@ private:
     int pollPeriod_ = kResultPollPeriodMs;
     bool readFromPollTimer_ = false;
     bool tickDuringRead_ = false;
-    bool waitCursorShown_ = false;  // the application override this page set
+    bool waitCursorShown_ = false;     // the application override this page set
+    QElapsedTimer waitingForAddress_;  // since the page was first shown
+    int causeDelayMs_ = kNoAddressCauseDelayMs;
+    bool statusAnswered_ = false;  // a read brought back any status at all
+    bool causesShown_ = false;
 };

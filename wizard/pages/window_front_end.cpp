@@ -11,16 +11,15 @@
 #include "wizard_host.h"
 
 int WindowFrontEnd::RunTask(int task) {
-    return host_.RunTask(task);
+    const int result = host_.RunTask(task);
+    NoteTaskResult(host_.Findings(), task, result);
+    return result;
 }
 
 bool WindowFrontEnd::Tell(const StepMessage& message) {
     const CLanguageTable& table = host_.App().languageTable;
     const auto text = [&table](QStringView key) { return table.Lookup(key.toString()); };
-    QString body = text(message.textKey);
-    if (!message.argument.isEmpty()) {
-        body = FormatString(body, message.argument);
-    }
+    QString body = FormatStepText(text(message.textKey), message);
     if (!message.nameKey.isEmpty()) {
         body += message.separator.toString() + text(message.nameKey);
     }
@@ -34,6 +33,10 @@ bool WindowFrontEnd::Tell(const StepMessage& message) {
 void WindowFrontEnd::ShowLinkError() {
     CLookInfo linkError(host_.App());
     linkError.DoModal();
+}
+
+RouterAddresses WindowFrontEnd::Router() const {
+    return RouterAddressesOf(host_.App());
 }
 
 QString WindowFrontEnd::SettingsFile() const {

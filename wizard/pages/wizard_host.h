@@ -3,6 +3,8 @@
 // put a page on a host of their own.
 #pragma once
 
+#include "no_address_causes.h"
+
 class CQelvaneApp;
 
 class WizardHost {
@@ -18,4 +20,11 @@ public:
     // Runs a set-up task behind the progress window and returns its result
     // once the window has closed.
     virtual int RunTask(int task) = 0;
+
+    // What the set-up tasks told so far about a WAN address that may not
+    // come; the result page names the likely causes from it.
+    NoAddressFindings& Findings() { return findings_; }
+
+private:
+    NoAddressFindings findings_;
 };
