@@ -40,7 +40,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, fonts-liberation2, fonts-noto-cjk | fonts-wqy-microhei, gsettings-desktop-schemas")
 # The adapter reset asks NetworkManager over D-Bus and the proxy switch is
 # kept by dconf; without them the wizard still sets up the router.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager, dconf-gsettings-backend | gsettings-backend")
+# qt6-wayland: a Wayland desktop (GNOME, Plasma) runs the wizard natively
+# rather than through XWayland by chance.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager, dconf-gsettings-backend | gsettings-backend, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/conffiles)
 # Debian's layout on top of the install rules: setting.ini as a conffile,

@@ -44,6 +44,7 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 'libboost-regex[^ ,]*' libgl
 done
 grep -q network-manager <<<"$depends" && fail "network-manager must be recommended, not required"
 grep -q network-manager <<<"$(field Recommends)" || fail "Recommends lacks network-manager"
+grep -q qt6-wayland <<<"$(field Recommends)" || fail "Recommends lacks qt6-wayland"
 
 # The program directory, laid out as the wizard expects it.
 for file in Qelvane libTarnwick.so Language/English.ini Language/SimpChinese.ini \
