@@ -29,6 +29,9 @@ public:
     }
     void ShowLinkError() override { ++linkErrors; }
     QString SettingsFile() const override { return QStringLiteral("/etc/qelvane/setting.ini"); }
+    RouterAddresses Router() const override {
+        return {QStringLiteral("127.0.0.9"), QStringLiteral("127.0.0.1")};
+    }
 
     std::deque<int> results;
     bool acknowledge = true;
@@ -57,15 +60,37 @@ TEST(SetupSteps, LinkTellsALoginTheRouterRefusedFromOneThatNeverAnswered) {
     EXPECT_EQ(refused.linkErrors, 0) << "a router that answered is no cabling problem";
     ASSERT_EQ(refused.told.size(), 1u);
     EXPECT_EQ(refused.told[0].textKey, lang::kLoginRefused);
-    EXPECT_EQ(refused.told[0].argument, QStringLiteral("/etc/qelvane/setting.ini"));
+    EXPECT_EQ(refused.told[0].arguments, QStringList{QStringLiteral("/etc/qelvane/setting.ini")});
 
-    for (const int silent : {-1, -2, 2}) {
+    for (const int silent : {-1, -7, 3}) {
         ScriptedFrontEnd nobody;
         nobody.results = {silent};
         EXPECT_EQ(SetupSteps(nobody).RunLink().outcome, LinkOutcome::NoAnswer) << silent;
         EXPECT_EQ(nobody.linkErrors, 1);
         EXPECT_TRUE(nobody.told.empty());
     }
+}
+
+TEST(SetupSteps, ARouterFoundElsewhereIsToldOnceAndAnUnpluggedCableInsteadOfThePicture) {
+    ScriptedFrontEnd found;
+    found.results = {kLinkFoundElsewhere};
+    const SetupSteps::Link link = SetupSteps(found).RunLink();
+    EXPECT_EQ(link.outcome, LinkOutcome::FoundElsewhere);
+    EXPECT_TRUE(link.goOn);
+    ASSERT_EQ(found.told.size(), 1u);
+    EXPECT_EQ(found.told[0].textKey, lang::kRouterFound);
+    EXPECT_EQ(found.told[0].arguments,
+              (QStringList{QStringLiteral("127.0.0.9"), QStringLiteral("127.0.0.1")}));
+    EXPECT_EQ(FormatStepText(QStringLiteral("Router found at %s instead of %s"), found.told[0]),
+              QStringLiteral("Router found at 127.0.0.9 instead of 127.0.0.1"));
+
+    ScriptedFrontEnd unplugged;
+    unplugged.results = {kLinkNoCable};
+    EXPECT_FALSE(SetupSteps(unplugged).RunLink().goOn);
+    EXPECT_EQ(unplugged.linkErrors, 0);
+    ASSERT_EQ(unplugged.told.size(), 1u);
+    EXPECT_EQ(unplugged.told[0].textKey, lang::kNoCable);
+    EXPECT_EQ(unplugged.told[0].kind, StepMessageKind::Warning);
 }
 
 TEST(SetupSteps, OnlyAConfirmedAndAcknowledgedSaveIsFollowedByTheRestart) {

@@ -35,7 +35,8 @@ constexpr int kSecurityList = 1126, kAuthList = 1127, kKeyTypeList = 1128, kTran
               kWepKeyField = 1130, kWpaTypeList = 1139, kPassphraseField = 1141, kKeyTimeField = 1142,
               kWpaTypeLabel = 1144, kWpaKeyLabel = 1145, kSecurityNote = 1203, kWepNote = 1205;
 constexpr int kResultLinkMode = 1196, kResultIp = 1197, kResultSsid = 1201, kResultChannel = 1206,
-              kResultMode = 1202, kResultBroadcast = 1203, kResultEncryption = 1204, kResultKey = 1205;
+              kResultMode = 1202, kResultBroadcast = 1203, kResultEncryption = 1204, kResultKey = 1205,
+              kResultRouterFound = 1208;
 
 const std::vector<int> kLanguages{1033, kLanguageIdSimpChinese};
 
@@ -339,6 +340,8 @@ TEST(ResultPage, ShowsTheStoredSettingsInTheLanguageAndKeepsFieldsForUnknownValu
         EXPECT_EQ(FieldText(*page, kResultBroadcast), Text(host, lang::kEnable));
         EXPECT_EQ(FieldText(*page, kResultEncryption), Text(host, lang::kWpa2));
         EXPECT_EQ(FieldText(*page, kResultKey), u"Passphrase99"_qs);
+        EXPECT_FALSE(page->GetDlgItem(kResultRouterFound)->isVisible())
+            << "the router is where setting.ini says";
 
         status.extraValue1 = 13;
         status.extraValue2 = 2;  // out of range: left as it was
@@ -350,6 +353,14 @@ TEST(ResultPage, ShowsTheStoredSettingsInTheLanguageAndKeepsFieldsForUnknownValu
         EXPECT_EQ(FieldText(*page, kResultBroadcast), Text(host, lang::kDisable));
         EXPECT_EQ(FieldText(*page, kResultEncryption), Text(host, lang::kWpa2));
         EXPECT_TRUE(page->IsPolling());
+
+        host.App().routerInfo.address = "127.0.0.9";
+        host.App().configuredRouterAddress = "127.0.0.1";
+        page->FillResultFields();
+        const QString found = FieldText(*page, kResultRouterFound);
+        EXPECT_TRUE(page->GetDlgItem(kResultRouterFound)->isVisible());
+        EXPECT_GE(found.indexOf(u"127.0.0.9"_qs), 0) << found.toStdString();
+        EXPECT_LT(found.indexOf(u"127.0.0.9"_qs), found.indexOf(u"127.0.0.1"_qs)) << found.toStdString();
     }
 }
 

@@ -24,6 +24,13 @@ constexpr std::array kSentences{
         u"--router-password",
         u"%1 处的路由器拒绝了登录用户“%2”：请用 --router-user 和 --router-password 给出路由器的登录信息"},
     Sentence{DriverText::NoAnswer, u"The router at %1 did not answer", u"%1 处的路由器没有应答"},
+    Sentence{DriverText::RouterFound,
+             u"Router found at %1 instead of %2 (setting.ini's LAN IP, left as it is); this run uses %1",
+             u"在 %1 找到了路由器，而不是 %2（setting.ini 的 LAN IP，未修改）；本次运行使用 %1"},
+    Sentence{DriverText::NoCable,
+             u"No wired adapter has a link: plug the PC's cable into one of the router's LAN ports and "
+             u"switch the router on",
+             u"没有一块有线网卡有连接信号：请将电脑的网线插入路由器的任一 LAN 口，并打开路由器电源"},
     Sentence{DriverText::NoWanType, u"No connection type was detected: give one with --type",
              u"未检测到上网方式：请用 --type 指定"},
     Sentence{DriverText::ChosenSettings, u"Connection %1, wireless network \"%2\", WAN MAC %3",

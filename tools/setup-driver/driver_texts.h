@@ -12,6 +12,8 @@ enum class DriverText {
     Connected,     // %1 factory MAC, %2 current MAC
     LoginRefused,  // %1 address, %2 user
     NoAnswer,      // %1 address
+    RouterFound,   // %1 address found, %2 setting.ini's
+    NoCable,
     NoWanType,
     ChosenSettings,  // %1 connection type, %2 SSID, %3 WAN MAC
     ChosenSecurity,  // %1 security mode, %2 key

@@ -11,13 +11,18 @@
 #include <utility>
 
 #include "display_width.h"
+#ifndef _WIN32
+#include "network_manager_links.h"
+#endif
 #include "language_keys.h"
+#include "qr_code.h"
 #include "setup_steps.h"
 #include "setup_tasks.h"
 #include "setup_worker.h"
 #include "text_codec.h"
 #include "wan_status_read.h"
 #include "wan_types.h"
+#include "wifi_join_code.h"
 
 namespace {
 
@@ -142,7 +147,19 @@ CAdapterReset HeadlessSetup::AdapterResetForRun() {
                             ? qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS")
                             : Say(DriverText::SystemBus);
     Print(Say(DriverText::AdaptersReset, bus));
-    return CAdapterReset::ThroughNetworkManager(reset);
+    CAdapterReset adapters = CAdapterReset::ThroughNetworkManager(reset);
+    if (reset.busAddress.isEmpty()) {
+        // The PC's own lease names a real router, which this tool must not
+        // talk to: only a loopback one may be tried. A bus given with --bus
+        // is a test's own, whose lease names its own far side.
+        adapters.SetWiredLinkReader([reset] {
+            WiredLinks links = ReadWiredLinks(reset);
+            std::erase_if(links.routers,
+                          [](const std::string& router) { return !IsLoopbackRouterAddress(router); });
+            return links;
+        });
+    }
+    return adapters;
 #endif
 }
 
@@ -174,9 +191,15 @@ int HeadlessSetup::ChooseWanType(std::optional<int> detected) {
 // they say nothing of buttons, the driver's own words where they do.
 bool HeadlessSetup::Tell(const StepMessage& message) {
     const QString router = ToWide(app_.routerInfo.address);
-    if (message.textKey == lang::kConnectOk) {
+    if (message.textKey == lang::kConnectOk || message.textKey == lang::kRouterFound) {
+        if (message.textKey == lang::kRouterFound) {
+            Print(QStringLiteral("  ") +
+                  Say(DriverText::RouterFound, message.arguments.value(0), message.arguments.value(1)));
+        }
         Print(QStringLiteral("  ") +
               Say(DriverText::Connected, ToWide(app_.macInfo.factoryMac), ToWide(app_.macInfo.defaultMac)));
+    } else if (message.textKey == lang::kNoCable) {
+        Print(Say(DriverText::NoCable));
     } else if (message.textKey == lang::kLoginRefused) {
         Print(Say(DriverText::LoginRefused, router, ToWide(app_.routerInfo.user)));
     } else if (message.textKey == lang::kSaveOk) {
@@ -184,7 +207,7 @@ bool HeadlessSetup::Tell(const StepMessage& message) {
     } else if (message.textKey == lang::kSaveNotConfirmed) {
         Print(QStringLiteral("  ") + Say(DriverText::SaveUnconfirmed));
     } else {
-        QString text = Text(message.textKey);
+        QString text = FormatStepText(Text(message.textKey), message);
         if (!message.nameKey.isEmpty()) text += message.separator.toString() + Text(message.nameKey);
         if (!message.titleKey.isEmpty()) text = Text(message.titleKey) + QStringLiteral(": ") + text;
         Print(QStringLiteral("  ") + text);
@@ -198,6 +221,10 @@ void HeadlessSetup::ShowLinkError() {
 
 QString HeadlessSetup::SettingsFile() const {
     return app_.Settings().Path();
+}
+
+RouterAddresses HeadlessSetup::Router() const {
+    return RouterAddressesOf(app_);
 }
 
 bool HeadlessSetup::ApplySettings(int wanType) {
@@ -250,6 +277,16 @@ void HeadlessSetup::WaitForWanAddress() {
     Print(QString());
 }
 
+// Only for settings the router confirmed: a code for a network that may not
+// exist would send the phone after nothing.
+void HeadlessSetup::PrintJoinCode() {
+    const QString text = WifiJoinText(app_.wirelessParams, app_.securityParams);
+    if (const std::optional<QrModules> code = EncodeQr(text.toUtf8())) {
+        Print(Say(DriverText::JoinCode, ToWide(app_.wirelessParams.ssid)));
+        Write(QString::fromUtf8(QrAsTerminalText(*code)));
+    }
+}
+
 void HeadlessSetup::PrintWanStatus() {
     const WanStatus& status = app_.wanStatus;
     const std::pair<QStringView, const std::string*> rows[] = {{u"link mode", &status.connectionType},
@@ -278,27 +315,6 @@ QString HeadlessSetup::ConnectionTypeText(const std::string& reported) const {
     return name;
 }
 
-void HeadlessSetup::PrintNoAddressCauses(int wanType) {
-    Print(Say(DriverText::NoWanAddress));
-    for (const NoAddressCause cause : LikelyNoAddressCauses(findings_)) {
-        Print(QStringLiteral("  - ") + CauseText(cause, wanType));
-    }
-}
-
-int HeadlessSetup::Run() {
-    if (options_.routerUser) app_.routerInfo.user = ToNarrow(*options_.routerUser);
-    if (options_.routerPassword) app_.routerInfo.password = ToNarrow(*options_.routerPassword);
-    if (options_.wanType != kWanNone && !PagesAcceptOptions(options_.wanType)) {
-        return kHeadlessUsageError;
-    }
-    SetupSteps steps(*this);
-    if (!steps.RunLink().goOn) {
-        return kHeadlessFailed;
-    }
-    const int wanType = ChooseWanType(steps.RunDetection());
-    if (wanType == kWanNone) {
-        Print(Say(DriverText::NoWanType));
-        return kHeadlessUsageError;
 QString HeadlessSetup::CauseText(NoAddressCause cause, int wanType) const {
     switch (cause) {
         case NoAddressCause::AccountRefused:
@@ -320,6 +336,27 @@ QString HeadlessSetup::CauseText(NoAddressCause cause, int wanType) const {
                QString::number(waited.count()));
 }
 
+void HeadlessSetup::PrintNoAddressCauses(int wanType) {
+    Print(Say(DriverText::NoWanAddress));
+    for (const NoAddressCause cause : LikelyNoAddressCauses(findings_)) {
+        Print(QStringLiteral("  - ") + CauseText(cause, wanType));
+    }
+}
+
+int HeadlessSetup::Run() {
+    if (options_.routerUser) app_.routerInfo.user = ToNarrow(*options_.routerUser);
+    if (options_.routerPassword) app_.routerInfo.password = ToNarrow(*options_.routerPassword);
+    if (options_.wanType != kWanNone && !PagesAcceptOptions(options_.wanType)) {
+        return kHeadlessUsageError;
+    }
+    SetupSteps steps(*this);
+    if (!steps.RunLink().goOn) {
+        return kHeadlessFailed;
+    }
+    const int wanType = ChooseWanType(steps.RunDetection());
+    if (wanType == kWanNone) {
+        Print(Say(DriverText::NoWanType));
+        return kHeadlessUsageError;
     }
     if (!ApplySettings(wanType)) {
         return kHeadlessUsageError;
@@ -346,6 +383,9 @@ QString HeadlessSetup::CauseText(NoAddressCause cause, int wanType) const {
         return kHeadlessFailed;
     }
     Print(Say(DriverText::WanAddress, ToWide(app_.wanStatus.wanIp)));
+    if (options_.joinCode && findings_.saveConfirmed) {
+        PrintJoinCode();
+    }
     // An address the router held before is no proof that these settings took.
     return findings_.saveConfirmed ? kHeadlessSucceeded : kHeadlessFailed;
 }

@@ -49,6 +49,7 @@ private:
     bool Tell(const StepMessage& message) override;
     void ShowLinkError() override;
     QString SettingsFile() const override;
+    RouterAddresses Router() const override;
     CAdapterReset AdapterResetForRun();
     int ChooseWanType(std::optional<int> detected);
     bool ApplySettings(int wanType);
@@ -56,10 +57,11 @@ private:
     bool GatewayOutsideSubnet(int wanType) const;
     void WaitForWanAddress();
     void PrintWanStatus();
+    void PrintJoinCode();
     void PrintNoAddressCauses(int wanType);
+    QString CauseText(NoAddressCause cause, int wanType) const;
     QString WanTypeName(int wanType) const;
     QString ConnectionTypeText(const std::string& reported) const;
-    QString CauseText(NoAddressCause cause, int wanType) const;
 
     QString Text(QStringView key) const;
     template <typename... Values>

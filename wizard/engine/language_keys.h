@@ -35,6 +35,12 @@ inline constexpr QStringView kSaveOk = u"Save OK";
 // The save task's forms did not all reach the router: said instead of "Save
 // OK", and no restart follows.
 inline constexpr QStringView kSaveNotConfirmed = u"Save Not Confirmed";
+// The link task logged in where the PC's wired lease named the router, not
+// at setting.ini's address: said instead of "Connect OK", with the address
+// found and setting.ini's (%s, %s).
+inline constexpr QStringView kRouterFound = u"Router Found";
+// No wired adapter has a carrier: said at once, instead of the logins.
+inline constexpr QStringView kNoCable = u"No Cable";
 // The "Save OK" box asks for the empty key as its title; no entry has an
 // empty key, so the title stays empty like that of the "Connect OK" box.
 inline constexpr QStringView kSaveOkTitle = u"";
@@ -109,8 +115,9 @@ inline constexpr QStringView kModeBgnResult = u"11 b/g/n mode";
 // Keys the code asks for directly, by the window that asks.
 inline constexpr std::array kProgressKeys{kPrgLink, kPrgAuto, kPrgCheck, kPrgSave, kPrgReboot};
 inline constexpr std::array kMainWindowKeys{
-    kAppName, kStart,  kNext,    kFinish,    kExit,         kLeaveMessage,    kConnectOk,
-    kSaveOk,  kWebUrl, kModelNo, kVersionNo, kLoginRefused, kSaveNotConfirmed};
+    kAppName,          kStart,       kNext,   kFinish,  kExit,      kLeaveMessage,
+    kConnectOk,        kSaveOk,      kWebUrl, kModelNo, kVersionNo, kLoginRefused,
+    kSaveNotConfirmed, kRouterFound, kNoCable};
 inline constexpr std::array kValidationKeys{
     kWarningTitle,      kMacAddressInvalid,  kAccountEmpty,       kPasswordEmpty,  kUserNameEmpty,
     kServerIpInvalid,   kIpAddressInvalid,   kSubnetMaskInvalid,  kGatewayInvalid, kPrimaryDnsInvalid,
@@ -131,8 +138,10 @@ inline constexpr std::array kWirelessPageKeys{
     kSsidValue, kAuto,  kModeBgMixed, kModeBgnMixed, kDisable,     kWep,    kWpa,  kWpa2,
     kOpen,      kShare, kAscii,       kHex,          kKey1,        kKey2,   kKey3, kKey4,
     kTkip,      kAes,   kWpaKeyMode,  kWpaKey,       kWpa2KeyMode, kWpa2Key};
-inline constexpr std::array kResultPageKeys{kAuto, kDisable, kEnable,       kWep,
-                                            kWpa,  kWpa2,    kModeBgResult, kModeBgnResult};
+// The result page's line for a router found away from setting.ini's address.
+inline constexpr QStringView kRouterFoundNote = u"Router Found Note";
+inline constexpr std::array kResultPageKeys{kAuto,         kDisable,       kEnable,         kWep, kWpa, kWpa2,
+                                            kModeBgResult, kModeBgnResult, kRouterFoundNote};
 
 // Captions of the dialog templates (the number labels "1"-"10" are left to
 // show themselves).

@@ -8,6 +8,7 @@
 #include "language_keys.h"
 #include "page_skins.h"
 #include "qelvane_app.h"
+#include "setup_steps.h"
 #include "status_refresher.h"
 #include "text_codec.h"
 #include "wan_types.h"
@@ -25,6 +26,8 @@ constexpr int kTemplateId = 160;
 constexpr int kIdTitle = 1171;
 constexpr int kIdRefresh = 1146;
 constexpr int kIdStatusNote = 1207;
+// Under the title: where the router answered when not at setting.ini's address.
+constexpr int kIdRouterFound = 1208;
 
 constexpr int kIdLinkMode = 1196;
 constexpr int kIdIpAddress = 1197;
@@ -72,6 +75,7 @@ constexpr ControlTemplate Field(int row) {
 constexpr ControlTemplate kControls[] = {
     {kIdStepNumber, ControlKind::Static, u"10", 9, 0, 30, 48},
     {kIdTitle, ControlKind::Static, lang::kResultCaptions[0], 44, 15, 280, 20},
+    {kIdRouterFound, ControlKind::Static, u"", 44, 35, 330, 11, kStyleSingleLine},
     {kIdRefresh, ControlKind::Button, lang::kResultCaptions[1], 330, 6, 60, 14},
     Label(0, lang::kResultCaptions[3]),
     Field(0),
@@ -124,6 +128,7 @@ CResultDlg::~CResultDlg() {
 void CResultDlg::StylePage() {
     ApplyTitleSkin(Item<CHwStatic>(kIdTitle));
     ApplyBodyTextSkin(Item<CHwStatic>(kIdStatusNote));
+    ApplyBodyTextSkin(Item<CHwStatic>(kIdRouterFound));
     auto* refresh = Item<CHwBtn_Pic>(kIdRefresh);
     ApplyCommonButtonSkin(refresh, false, QString());
     connect(refresh, &QAbstractButton::clicked, this, &CResultDlg::RefreshResult);
@@ -162,6 +167,12 @@ void CResultDlg::FillResultFields() {
     SetField(kIdSsid, ToWide(status.extraText));
     SetField(kIdBroadcast, Lookup((status.extraFlag ? lang::kEnable : lang::kDisable).toString()));
     SetField(kIdWanMac, ToWide(status.wanMac));
+    if (auto* found = Item<CHwStatic>(kIdRouterFound)) {
+        const RouterAddresses router = RouterAddressesOf(App());
+        found->setText(
+            FormatString(Lookup(lang::kRouterFoundNote.toString()), router.inUse, router.configured));
+        found->setVisible(!App().configuredRouterAddress.empty());
+    }
     if (status.extraValue2 == 0) {
         SetField(kIdWirelessMode, Lookup(lang::kModeBgResult.toString()));
     } else if (status.extraValue2 == 1) {

@@ -17,6 +17,7 @@ public:
     // The file to edit: where setting.ini is a link (an installed copy keeps
     // it under /etc), the file it leads to.
     QString SettingsFile() const override;
+    RouterAddresses Router() const override;
 
 private:
     WizardHost& host_;

@@ -1,12 +1,40 @@
 #include "setup_steps.h"
 
+#include <vector>
+
+#include "format_string.h"
 #include "language_keys.h"
 #include "setup_tasks.h"
+#include "text_codec.h"
 #include "wan_types.h"
 
+QString FormatStepText(const QString& text, const StepMessage& message) {
+    if (message.arguments.isEmpty()) {
+        return text;
+    }
+    const std::vector<FormatArgument> arguments(message.arguments.cbegin(), message.arguments.cend());
+    return FormatStringFromList(text, arguments);
+}
+
+RouterAddresses RouterAddressesOf(const SettingsRecords& records) {
+    const std::string& configured = records.configuredRouterAddress.empty() ? records.routerInfo.address
+                                                                            : records.configuredRouterAddress;
+    return {ToWide(records.routerInfo.address), ToWide(configured)};
+}
+
 LinkOutcome ReadLinkResult(int result) {
-    if (result == 1) return LinkOutcome::Connected;
-    return result == 0 ? LinkOutcome::LoginRefused : LinkOutcome::NoAnswer;
+    switch (result) {
+        case 1:
+            return LinkOutcome::Connected;
+        case kLinkFoundElsewhere:
+            return LinkOutcome::FoundElsewhere;
+        case 0:
+            return LinkOutcome::LoginRefused;
+        case kLinkNoCable:
+            return LinkOutcome::NoCable;
+        default:
+            return LinkOutcome::NoAnswer;
+    }
 }
 
 std::optional<int> ReadDetectionResult(int result) {
@@ -41,6 +69,17 @@ SetupSteps::Link SetupSteps::RunLink() {
         case LinkOutcome::Connected:
             return {outcome,
                     frontEnd_.Tell({StepMessageKind::Information, {}, lang::kConnectOk, {}, {}, {}})};
+        case LinkOutcome::FoundElsewhere: {
+            // Said once, in place of "Connect OK": every later step talks to
+            // the address found, which is not the one setting.ini gives.
+            const RouterAddresses router = frontEnd_.Router();
+            return {outcome, frontEnd_.Tell({StepMessageKind::Information,
+                                             {},
+                                             lang::kRouterFound,
+                                             {},
+                                             {},
+                                             {router.inUse, router.configured}})};
+        }
         case LinkOutcome::LoginRefused:
             // The router is there and answered: the cabling picture would send
             // the user to the wrong place. The login comes from the settings
@@ -50,10 +89,15 @@ SetupSteps::Link SetupSteps::RunLink() {
                             lang::kLoginRefused,
                             {},
                             {},
-                            frontEnd_.SettingsFile()});
+                            {frontEnd_.SettingsFile()}});
             return {outcome, false};
         case LinkOutcome::NoAnswer:
             frontEnd_.ShowLinkError();
+            return {outcome, false};
+        case LinkOutcome::NoCable:
+            // Known before any login: no picture of cabling in general, but
+            // the one thing to do.
+            frontEnd_.Tell({StepMessageKind::Warning, lang::kWarningTitle, lang::kNoCable, {}, {}, {}});
             return {outcome, false};
     }
     return {outcome, false};

@@ -6,11 +6,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
 
 #include "page_flow.h"
+#include "settings_records.h"
 
 enum class StepMessageKind { Information, Warning };
 
@@ -22,9 +24,21 @@ struct StepMessage {
     // The detection's message ends in the type's name, after a separator.
     QStringView separator;
     QStringView nameKey;
-    // Formatted into the text's "%s" (the settings file a refused login came from).
-    QString argument;
+    // Formatted into the text's "%s"s in order (the settings file a refused
+    // login came from; the router's address found and setting.ini's).
+    QStringList arguments;
 };
+
+// The text a front end looked up for the message, its arguments in place.
+QString FormatStepText(const QString& text, const StepMessage& message);
+
+// Where the router answered the link task, and where setting.ini put it:
+// the same unless the link task found it at the address the lease named.
+struct RouterAddresses {
+    QString inUse;
+    QString configured;
+};
+RouterAddresses RouterAddressesOf(const SettingsRecords& records);
 
 class SetupFrontEnd {
 public:
@@ -37,13 +51,15 @@ public:
     virtual void ShowLinkError() = 0;
     // Where the router's login was read from.
     virtual QString SettingsFile() const = 0;
+    virtual RouterAddresses Router() const = 0;
 };
 
-enum class LinkOutcome { Connected, LoginRefused, NoAnswer };
+enum class LinkOutcome { Connected, FoundElsewhere, LoginRefused, NoAnswer, NoCable };
 enum class SaveOutcome { Confirmed, NotConfirmed };
 
 // The link task's result 1 is a login, 0 a refused one (both logins got a
-// 401: the router is there), anything else no answer.
+// 401: the router is there), kLinkFoundElsewhere a login where the lease
+// named the router, kLinkNoCable no cable plugged in, anything else no answer.
 LinkOutcome ReadLinkResult(int result);
 // The detection's result names a type the wizard handles (1-3), or none.
 std::optional<int> ReadDetectionResult(int result);
