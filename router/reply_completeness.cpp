@@ -63,7 +63,8 @@ struct ReplyCompleteness::State {
             } else if (parser->is_done()) {
                 const unsigned status = parser->get().result_int();
                 // An interim 1xx answer is followed by the real one.
-                if (status / 100 == 1 && status != 101) {
+                if (http::to_status_class(status) == http::status_class::informational &&
+                    status != static_cast<unsigned>(http::status::switching_protocols)) {
                     StartResponse();
                 } else {
                     phase = Phase::Complete;

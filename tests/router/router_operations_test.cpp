@@ -1,6 +1,7 @@
 #include "form_bodies.h"
 #include "router_sim_fixture.h"
 #include "router_test_support.h"
+#include "setup_vocabulary.h"
 #include "tarnwick_object.h"
 
 #include <gio/gio.h>
@@ -90,7 +91,7 @@ TEST_F(RouterOperations, ReadMacInfoTakesTheRoutersAddressesAndProposesTheDefaul
 }
 
 TEST_F(RouterOperations, ReadWanStatusReflectsTheAppliedStaticSettings) {
-    object_.SetRouterInfo({"127.0.0.1", "admin", "kvmzt", 1, 0});
+    object_.SetRouterInfo({"127.0.0.1", "admin", "kvmzt", kWanStaticIp, 0});
     object_.SetStaticIpParams({"198.51.100.7", "255.255.255.0", "198.51.100.1", "192.0.2.53", "", ""});
     ASSERT_EQ(Call(&CTarnwickObject::ApplyWanSettings), 1);
     ASSERT_EQ(Call(&CTarnwickObject::ConnectWan), 1);
@@ -154,7 +155,7 @@ TEST_F(RouterOperations, WanFormOfEachTypeReachesTheRouterAsBuilt) {
     object_.SetPppoeParams({"isp-user", "isp-pass", ""});
     object_.SetTunnelParams({"192.0.2.10", "tun", "tpw", 2, "203.0.113.9", "255.255.255.0", "203.0.113.1"});
     std::size_t sent = 0;
-    for (int wanType : {1, 2, 3, 4, 5}) {
+    for (int wanType : {kWanStaticIp, kWanDynamicIp, kWanPppoe, kWanPptp, kWanL2tp}) {
         object_.routerInfo.wanType = wanType;
         ASSERT_EQ(Call(&CTarnwickObject::ApplyWanSettings), 1) << wanType;
         const auto state = StateAfter(++sent);
@@ -181,7 +182,7 @@ TEST_F(RouterOperations, UnknownWanTypeGoesOutAsAGet) {
 TEST_F(RouterOperations, WirelessSecurityAndMacCloneTakeEffect) {
     object_.SetWirelessParams({"HomeNet", 3, 1, false});
     SecurityParams security;
-    security.mode = 3;
+    security.mode = kSecurityWpa2;
     security.wpaCipher = 1;
     security.passphrase = "correct horse";
     security.keyRenewalInterval = 3600;
