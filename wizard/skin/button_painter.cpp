@@ -97,7 +97,11 @@ void DrawButtonFrame(QPainter& painter, const LayoutRect& client, const HwBtnSta
 }
 
 void DrawButtonFocusRect(QPainter& painter, const LayoutRect& client) {
-    const LayoutRect rect{client.left + 3, client.top + 3, client.right - 3, client.bottom - 3};
+    // A control about one text line high (a link, a check box) would have
+    // the inset rectangle run through its caption: it gets it on its edge.
+    const int inset = client.Height() < kFocusInsetMinHeight ? 0 : 3;
+    const LayoutRect rect{client.left + inset, client.top + inset, client.right - inset,
+                          client.bottom - inset};
     if (rect.IsEmpty()) {
         return;
     }

@@ -43,6 +43,10 @@ void DrawButtonCaption(QPainter& painter, const QString& text, const LayoutRect&
 // frame colour.
 void DrawButtonFrame(QPainter& painter, const LayoutRect& client, const HwBtnStateAttr& state, int kind);
 
-// The dotted focus rectangle, client area less 3 pixels each side, drawn by
-// inverting every other pixel so it shows on any background.
+// Below this height the focus rectangle runs along the client's edge.
+inline constexpr int kFocusInsetMinHeight = 20;
+
+// The dotted focus rectangle, client area less 3 pixels each side (none for
+// a control lower than kFocusInsetMinHeight), drawn by inverting every other
+// pixel so it shows on any background.
 void DrawButtonFocusRect(QPainter& painter, const LayoutRect& client);

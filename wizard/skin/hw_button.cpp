@@ -2,6 +2,7 @@
 
 #include "button_painter.h"
 #include "cursor_file.h"
+#include "keyboard_cues.h"
 #include "skin_font.h"
 
 #include <QEnterEvent>
@@ -18,6 +19,7 @@ CHwBtn_Pub::CHwBtn_Pub(QWidget* parent, int stateCount)
     setFocusPolicy(Qt::StrongFocus);
     // Hover follows the mouse the way the original re-armed it on every move.
     setMouseTracking(true);
+    WatchKeyboardForFocusCues();
 }
 
 CHwBtn_Pub::~CHwBtn_Pub() = default;
@@ -256,7 +258,8 @@ void CHwBtn_Pub::DrawItem(QPainter& painter) {
     DrawBackground(painter);
     DrawCaption(painter);
     DrawFrame(painter);
-    if (focused_ && showFocusRect_ && !isDown()) {
+    // Skins hide the rectangle for the mouse; a keyboard user always gets it.
+    if (focused_ && (showFocusRect_ || KeyboardCuesShown()) && !isDown()) {
         DrawButtonFocusRect(painter, layout_.client);
     }
 }
