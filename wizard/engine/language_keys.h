@@ -71,6 +71,9 @@ inline constexpr QStringView kKeyTimeInvalid = u"Key Time Invalid";
 inline constexpr QStringView kSsidInvalid = u"SSID invaid";
 // An address octet refuses a keystroke that takes it past 255.
 inline constexpr QStringView kOctetRange = u"Enter a number from 0 to 255";
+// What a screen reader calls one box of an address field: the field's name
+// and the box's place ("IP Address, 1 of 4").
+inline constexpr QStringView kOctetName = u"Octet Name";
 
 // Connection-type pages.
 inline constexpr QStringView kCheckAccountsCorrect = u"Check accounts correct";
@@ -122,7 +125,7 @@ inline constexpr std::array kValidationKeys{
     kWarningTitle,      kMacAddressInvalid,  kAccountEmpty,       kPasswordEmpty,  kUserNameEmpty,
     kServerIpInvalid,   kIpAddressInvalid,   kSubnetMaskInvalid,  kGatewayInvalid, kPrimaryDnsInvalid,
     kSameSegment,       kWepKeyInvalid,      kWpaKeyInvalid,      kKeyTimeInvalid, kSsidInvalid,
-    kAccountUnsendable, kUserNameUnsendable, kPasswordUnsendable, kOctetRange};
+    kAccountUnsendable, kUserNameUnsendable, kPasswordUnsendable, kOctetRange,     kOctetName};
 inline constexpr std::array kConnectionPageKeys{kCheckAccountsCorrect,
                                                 kCheckAccountsInaccuracy,
                                                 kStatic,

@@ -37,6 +37,9 @@ constexpr ControlTemplate kControls[] = {
 
 constexpr DialogTemplate kTemplate{kTemplateId, 434, 212, true, kControls};
 
+// The field the warning of the page check is about.
+constexpr WarningField kWarningFields[] = {{lang::kMacAddressInvalid, kIdMac}};
+
 }  // namespace
 
 // This page has always put a separator of its own between the program
@@ -70,7 +73,7 @@ bool CMacCloneDlg::UpdateData(bool saveAndValidate) {
 bool CMacCloneDlg::PageCheck() {
     UpdateData(true);
     if (const WarningKey warning = CheckMacClonePage({mac_}, App().macInfo)) {
-        ShowWarning(*warning);
+        ShowWarning(*warning, kWarningFields);
         return false;
     }
     return true;

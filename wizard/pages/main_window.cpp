@@ -87,6 +87,24 @@ QString Text(CQelvaneApp& app, QStringView key) {
     return app.languageTable.Lookup(key.toString());
 }
 
+// The page's first control that Tab reaches and that takes input: a field,
+// a check box or a choice. Push buttons count only when Next is hidden (the
+// connection-type page, whose choices go on by themselves).
+QWidget* FirstField(QWidget& page, bool nextShown) {
+    for (QWidget* widget = page.nextInFocusChain(); widget != &page && page.isAncestorOf(widget);
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) == 0 || !widget->isVisible() || !widget->isEnabled()) {
+            continue;
+        }
+        const bool pushButton =
+            qobject_cast<CHwBtn_Pic*>(widget) != nullptr && qobject_cast<CHwBtn_ChkRadio*>(widget) == nullptr;
+        if (!pushButton || !nextShown) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
 QString LogoPath(CQelvaneApp& app) {
     return NativePath(FormatString(u"%sSkin\\logo.ico", app.ProgramDir()));
 }
@@ -211,11 +229,12 @@ void CQelvaneDlg::ShowPage(int index) {
     if (shown != nullptr) {
         shown->show();
         shown->raise();
-        // A keyboard user starts on the page's first field or button.
-        if (QWidget* first = shown->nextInFocusChain(); first != nullptr && shown->isAncestorOf(first)) {
+        // A keyboard user starts on the page's first field, or on Next.
+        QWidget* next = GetDlgItem(kIdNext);
+        if (QWidget* first = FirstField(*shown, next->isVisible())) {
             first->setFocus(Qt::TabFocusReason);
         } else {
-            GetDlgItem(kIdNext)->setFocus(Qt::TabFocusReason);
+            next->setFocus(Qt::TabFocusReason);
         }
         shown->update();
     }

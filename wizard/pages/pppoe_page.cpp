@@ -37,6 +37,14 @@ constexpr ControlTemplate kPppoeControls[] = {
 
 constexpr DialogTemplate kPppoeTemplate{CPPOESetDlg::kTemplateId, 371, 212, true, kPppoeControls};
 
+// The field each warning of the page check is about.
+constexpr WarningField kWarningFields[] = {
+    {lang::kAccountEmpty, CPPOESetDlg::kIdAccount},
+    {lang::kAccountUnsendable, CPPOESetDlg::kIdAccount},
+    {lang::kPasswordEmpty, CPPOESetDlg::kIdPassword},
+    {lang::kPasswordUnsendable, CPPOESetDlg::kIdPassword},
+};
+
 }  // namespace
 
 CPPOESetDlg::CPPOESetDlg(WizardHost& host, QWidget* parent)
@@ -71,7 +79,7 @@ bool CPPOESetDlg::PageCheck() {
     // "a%2526b" after Check Accounts and then Next).
     PppoePageValues values{account_, password_};
     if (const WarningKey warning = CheckPppoePage(values, App().pppoeParams)) {
-        ShowWarning(*warning);
+        ShowWarning(*warning, kWarningFields);
         return false;
     }
     return true;

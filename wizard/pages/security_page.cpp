@@ -85,6 +85,13 @@ void FillList(QComboBox* list, const CLanguageTable& table, std::initializer_lis
     }
 }
 
+// The field each warning of the page check is about.
+constexpr WarningField kWarningFields[] = {
+    {lang::kWepKeyInvalid, kIdWepKey},
+    {lang::kWpaKeyInvalid, kIdPassphrase},
+    {lang::kKeyTimeInvalid, kIdKeyTime},
+};
+
 }  // namespace
 
 CSecuritySettingDlg::CSecuritySettingDlg(WizardHost& host, QWidget* parent)
@@ -158,7 +165,7 @@ bool CSecuritySettingDlg::PageCheck() {
     const SecurityPageValues values{modeIndex_, wepAuthIndex_,   wepKeyFormatIndex_, wepKeyIndex_,
                                     wepKey_,    wpaCipherIndex_, passphrase_,        keyTime_};
     if (const WarningKey warning = CheckSecurityPage(values, App().securityParams, App().wanStatus)) {
-        ShowWarning(*warning);
+        ShowWarning(*warning, kWarningFields);
         return false;
     }
     return true;

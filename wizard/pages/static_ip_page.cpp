@@ -33,6 +33,13 @@ constexpr ControlTemplate kStaticIpControls[] = {
 
 constexpr DialogTemplate kStaticIpTemplate{CStaticIpDlg::kTemplateId, 371, 212, true, kStaticIpControls};
 
+// The field each warning of the page check is about.
+constexpr WarningField kWarningFields[] = {
+    {lang::kIpAddressInvalid, CStaticIpDlg::kIdIp},    {lang::kSameSegment, CStaticIpDlg::kIdIp},
+    {lang::kSubnetMaskInvalid, CStaticIpDlg::kIdMask}, {lang::kGatewayInvalid, CStaticIpDlg::kIdGateway},
+    {lang::kPrimaryDnsInvalid, CStaticIpDlg::kIdDns1},
+};
+
 }  // namespace
 
 CStaticIpDlg::CStaticIpDlg(WizardHost& host, QWidget* parent)
@@ -61,7 +68,7 @@ bool CStaticIpDlg::PageCheck() {
     UpdateData(true);
     if (const WarningKey warning =
             CheckStaticIpPage(values_, App().routerInfo.address, App().staticIpParams)) {
-        ShowWarning(*warning);
+        ShowWarning(*warning, kWarningFields);
         return false;
     }
     return true;

@@ -46,6 +46,19 @@ constexpr ControlTemplate kTunnelControls[] = {
 
 constexpr DialogTemplate kTunnelTemplate{CPPTPSettingDlg::kTemplateId, 371, 212, true, kTunnelControls};
 
+// The field each warning of the page check is about.
+constexpr WarningField kWarningFields[] = {
+    {lang::kServerIpInvalid, CPPTPSettingDlg::kIdServer},
+    {lang::kUserNameEmpty, CPPTPSettingDlg::kIdAccount},
+    {lang::kUserNameUnsendable, CPPTPSettingDlg::kIdAccount},
+    {lang::kPasswordEmpty, CPPTPSettingDlg::kIdPassword},
+    {lang::kPasswordUnsendable, CPPTPSettingDlg::kIdPassword},
+    {lang::kIpAddressInvalid, CPPTPSettingDlg::kIdIp},
+    {lang::kSameSegment, CPPTPSettingDlg::kIdIp},
+    {lang::kSubnetMaskInvalid, CPPTPSettingDlg::kIdMask},
+    {lang::kGatewayInvalid, CPPTPSettingDlg::kIdGateway},
+};
+
 }  // namespace
 
 CPPTPSettingDlg::CPPTPSettingDlg(WizardHost& host, QWidget* parent)
@@ -103,7 +116,7 @@ bool CPPTPSettingDlg::PageCheck() {
     // second check does not escape the escaped text again.
     TunnelPageValues values = values_;
     if (const WarningKey warning = CheckTunnelPage(values, App().routerInfo.address, App().tunnelParams)) {
-        ShowWarning(*warning);
+        ShowWarning(*warning, kWarningFields);
         return false;
     }
     return true;

@@ -47,6 +47,9 @@ constexpr ControlTemplate kControls[] = {
 
 constexpr DialogTemplate kTemplate{kTemplateId, 434, 212, true, kControls};
 
+// The field the warning of the page check is about.
+constexpr WarningField kWarningFields[] = {{lang::kSsidInvalid, kIdSsid}};
+
 }  // namespace
 
 CWirelessSettingDlg::CWirelessSettingDlg(WizardHost& host, QWidget* parent)
@@ -102,7 +105,7 @@ bool CWirelessSettingDlg::PageCheck() {
     UpdateData(true);
     const WirelessPageValues values{ssid_, modeIndex_, channelIndex_, broadcast_};
     if (const WarningKey warning = CheckWirelessPage(values, App().wirelessParams, App().wanStatus)) {
-        ShowWarning(*warning);
+        ShowWarning(*warning, kWarningFields);
         return false;
     }
     return true;

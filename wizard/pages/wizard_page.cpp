@@ -5,8 +5,44 @@
 #include "language_keys.h"
 #include "message_box.h"
 #include "qelvane_app.h"
+#include "reader_names.h"
 #include "skin_font.h"
 #include "wizard_host.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+// How long a window that lost the front to a message box may take to get it
+// back.
+constexpr int kActivationWaitMs = 2000;
+
+// Moves the focus to a field once its window was activated again, after Qt's
+// own focus handling for the activation.
+class FocusAfterActivation : public QObject {
+public:
+    explicit FocusAfterActivation(QWidget& field) : QObject(&field), field_(&field) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) {
+            QTimer::singleShot(0, field_, [field = field_] {
+                if (field != nullptr && field->isVisible()) {
+                    field->setFocus(Qt::TabFocusReason);
+                }
+            });
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<QWidget> field_;
+};
+
+}  // namespace
 
 CWizardPage::CWizardPage(int templateId, const QString& background, WizardHost& host, QWidget* parent)
     : CPolygonDialog(templateId, parent), host_(host) {
@@ -31,8 +67,28 @@ QString CWizardPage::Lookup(const QString& key) {
     return Language().Lookup(key);
 }
 
-void CWizardPage::ShowWarning(const QString& key) {
+void CWizardPage::ShowWarning(const QString& key, std::span<const WarningField> fields) {
     ::ShowWarning(Language(), key);
+    for (const WarningField& field : fields) {
+        if (field.key == key) {
+            if (QWidget* control = GetDlgItem(field.controlId)) {
+                FocusOnReturn(*control);
+            }
+            return;
+        }
+    }
+}
+
+void CWizardPage::FocusOnReturn(QWidget& control) {
+    // As Tab would: the text selected, so typing replaces it.
+    control.setFocus(Qt::TabFocusReason);
+    // When the box has just closed, the window comes to the front again, and
+    // as it does Qt gives the focus back to the control that had it before
+    // the box. The field takes it once more after that activation; a watch
+    // that saw none soon ends, so it never acts on a later one.
+    auto* watch = new FocusAfterActivation(control);
+    control.window()->installEventFilter(watch);
+    QTimer::singleShot(kActivationWaitMs, watch, &QObject::deleteLater);
 }
 
 bool CWizardPage::OnInitDialog() {
@@ -43,7 +99,13 @@ bool CWizardPage::OnInitDialog() {
     StylePage();
     TranslateDialog(Language(), *this);
     AfterTranslation();
+    NameFieldsByLabels(*this);
     return true;
+}
+
+void CWizardPage::showEvent(QShowEvent* event) {
+    setAccessibleName(FirstCaption(*this, kIdStepNumber));
+    CPolygonDialog::showEvent(event);
 }
 
 void ShowWarning(const CLanguageTable& table, const QString& key) {

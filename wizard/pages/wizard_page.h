@@ -6,6 +6,9 @@
 #include "polygon_dialog.h"
 
 #include <QString>
+#include <QStringView>
+
+#include <span>
 
 class CHwStatic;
 class CLanguageTable;
@@ -14,6 +17,12 @@ class WizardHost;
 
 // The step-number label of every numbered page.
 inline constexpr int kIdStepNumber = 1174;
+
+// The field a page's warning is about, by the warning's language key.
+struct WarningField {
+    QStringView key;
+    int controlId;
+};
 
 class CWizardPage : public CPolygonDialog {
     Q_OBJECT
@@ -34,12 +43,18 @@ protected:
     const CLanguageTable& Language();
     QString Lookup(const QString& key);
 
-    // Shows the warning box: title "Warning ", text of key.
-    void ShowWarning(const QString& key);
+    // Shows the warning box: title "Warning ", text of key; then the field
+    // the warning names (by fields) takes the focus, ready to be typed over.
+    void ShowWarning(const QString& key, std::span<const WarningField> fields = {});
+    // Gives the control the focus, also against the focus coming back to
+    // where it was as the window returns to the front after a message box.
+    static void FocusOnReturn(QWidget& control);
 
     // Initialisation: number font, then StylePage, translation, then
     // AfterTranslation (lists and texts that must not be translated again).
     bool OnInitDialog() override;
+    // A screen reader calls the page by its title, whatever it says now.
+    void showEvent(QShowEvent* event) override;
     virtual void StylePage() {}
     virtual void AfterTranslation() {}
 

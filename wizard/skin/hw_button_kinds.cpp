@@ -55,6 +55,19 @@ CHwBtn_ChkRadio::CHwBtn_ChkRadio(QWidget* parent) : CHwBtn_Pic(parent, kCheckRad
     // Screen readers learn the checked state through Qt's own flag, which
     // follows ours.
     setCheckable(true);
+    // Qt's flag can also be changed from outside, by a screen reader's toggle
+    // action: the change is taken as the user's, so the drawn state and the
+    // page's record follow. A radio button is not unchecked that way.
+    connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on == (checked_ != 0)) {
+            return;
+        }
+        if (!on && (Kind() & kKindRadio) != 0) {
+            setChecked(true);
+            return;
+        }
+        CheckChangeStep(on ? 1 : 0);
+    });
     InitControl();
 }
 

@@ -1,5 +1,6 @@
 #include "hw_display_pic.h"
 
+#include "accessible_controls.h"
 #include "native_path.h"
 
 #include <QPainter>
@@ -30,6 +31,7 @@ CHwDisplayPic::CHwDisplayPic(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::NoFocus);
     // No background of its own: only the picture is painted.
     setAutoFillBackground(false);
+    InstallSkinAccessibility();
 }
 
 int CHwDisplayPic::LoadPicture(const QString& path) {

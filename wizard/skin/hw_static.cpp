@@ -1,5 +1,7 @@
 #include "hw_static.h"
 
+#include "accessible_controls.h"
+
 #include <QEnterEvent>
 #include <QFontDatabase>
 #include <QPainter>
@@ -11,6 +13,7 @@ CHwStatic::CHwStatic(QWidget* parent) : QLabel(parent), CWndCommonAttr(this) {
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(false);
+    InstallSkinAccessibility();
     ApplyTextColour();
 }
 

@@ -1,6 +1,7 @@
 #include "ip_address_ctrl.h"
 
 #include "dialog_translation.h"
+#include "format_string.h"
 #include "language_keys.h"
 #include "language_table.h"
 #include "skin_colours.h"
@@ -75,7 +76,6 @@ CIpAddressCtrl::CIpAddressCtrl(QWidget* parent) : QWidget(parent) {
         box->setMaxLength(kMaxOctetDigits);
         box->setValidator(new OctetValidator(box));
         box->installEventFilter(this);
-        box->setAccessibleName(tr("Octet %1").arg(i + 1));
         connect(box, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             HideHint();
             // Three digits complete an octet: go on to the next box.
@@ -95,6 +95,16 @@ CIpAddressCtrl::CIpAddressCtrl(QWidget* parent) : QWidget(parent) {
     setFocusProxy(octets_[0]);
     setFocusPolicy(Qt::StrongFocus);
     ApplyBackground();
+}
+
+void CIpAddressCtrl::SetFieldName(const QString& name) {
+    setAccessibleName(name);
+    const QString key = lang::kOctetName.toString();
+    const CLanguageTable* table = ProgramLanguageTable();
+    const QString format = table != nullptr ? table->Lookup(key) : key;
+    for (int i = 0; i < 4; ++i) {
+        octets_[static_cast<std::size_t>(i)]->setAccessibleName(FormatString(format, name, i + 1));
+    }
 }
 
 std::uint32_t CIpAddressCtrl::GetAddress() const {

@@ -38,6 +38,10 @@ public:
     // The refusal hint while it shows; empty otherwise.
     QString HintText() const;
 
+    // Names the field for screen readers: the field and each box, by its
+    // place ("IP Address, 1 of 4"), in the language table's words.
+    void SetFieldName(const QString& name);
+
 signals:
     void AddressChanged();
 

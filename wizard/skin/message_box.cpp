@@ -9,6 +9,7 @@
 #include "line_breaking.h"
 #include "page_skins.h"
 #include "program_dir.h"
+#include "reader_names.h"
 #include "skin_font.h"
 
 #include <QApplication>
@@ -86,7 +87,19 @@ bool CDlgMessageBox::OnInitDialog() {
     } else {
         UpdateData(false);
     }
+    NameForReaders();
     return true;
+}
+
+void CDlgMessageBox::NameForReaders() {
+    // A screen reader announces the box by its title, or by the message's
+    // first line when it has none, then reads the whole message.
+    QString name = ReaderText(Item<CHwStatic>(kIdTitle)->text());
+    if (name.isEmpty()) {
+        name = ReaderText(message_.section(QLatin1Char('\n'), 0, 0));
+    }
+    setAccessibleName(name);
+    setAccessibleDescription(ReaderText(message_));
 }
 
 void CDlgMessageBox::showEvent(QShowEvent* event) {

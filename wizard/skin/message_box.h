@@ -41,6 +41,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void NameForReaders();
+
     int type_ = kMessageInformation;
     QString title_;
     QString message_;
