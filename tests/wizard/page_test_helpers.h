@@ -37,6 +37,7 @@ inline void AnswerNextBox(ShownBox& shown) {
         shown.message = box->Item<CHwStatic>(kBoxMessage)->text();
         if (auto* messageBox = qobject_cast<CDlgMessageBox*>(modal)) {
             shown.type = messageBox->Type();
+            shown.message = messageBox->Message();
         }
         QTest::keyClick(modal, Qt::Key_Return);
     });

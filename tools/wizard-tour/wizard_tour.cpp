@@ -220,16 +220,12 @@ void WizardTour::AnswerMessageBox(int controlId, const QString& shotName, const 
             return true;
         }
         if (!checkText.isEmpty()) {
-            const auto* text = qobject_cast<QLabel*>(box->GetDlgItem(1212));
-            if (text == nullptr || !text->text().contains(checkText)) {
-                Fail(QStringLiteral("the message box says \"%1\", not \"%2\"")
-                         .arg(text != nullptr ? text->text() : QString(), checkText));
+            if (!box->Message().contains(checkText)) {
+                Fail(QStringLiteral("the message box says \"%1\", not \"%2\"").arg(box->Message(), checkText));
                 return true;
             }
         }
-        const auto* message = qobject_cast<QLabel*>(box->GetDlgItem(1212));
-        Narrate(QStringLiteral("message \"%1\": press \"%2\"")
-                    .arg(message != nullptr ? Gist(message->text()) : QString(), ButtonName(button)));
+        Narrate(QStringLiteral("message \"%1\": press \"%2\"").arg(Gist(box->Message()), ButtonName(button)));
         Shoot(box, shotName);
         QPointer<QAbstractButton> target(button);
         Later([target] {
@@ -345,9 +341,7 @@ void WizardTour::Fail(const QString& why) {
         failure_ +=
             QStringLiteral(" (a %1 is open").arg(QString::fromLatin1(modal->metaObject()->className()));
         if (const auto* box = qobject_cast<CDlgMessageBox*>(modal)) {
-            if (const auto* text = qobject_cast<QLabel*>(box->GetDlgItem(1212))) {
-                failure_ += QStringLiteral(": \"%1\"").arg(text->text());
-            }
+            failure_ += QStringLiteral(": \"%1\"").arg(box->Message());
         }
         failure_ += u')';
     } else {

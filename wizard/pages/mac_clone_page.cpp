@@ -27,7 +27,8 @@ constexpr int kIdRestore = 1147;
 constexpr ControlTemplate kControls[] = {
     {kIdStepNumber, ControlKind::Static, u"7", 16, 0, 30, 48},
     {kIdTitle, ControlKind::Static, lang::kMacCloneCaptions[0], 44, 15, 229, 21},
-    {kIdAttention, ControlKind::Static, lang::kMacCloneCaptions[1], 150, 30, 277, 18},
+    // Two lines of the note end above the title rule under them.
+    {kIdAttention, ControlKind::Static, lang::kMacCloneCaptions[1], 150, 25, 277, 22},
     {kIdMacLabel, ControlKind::Static, lang::kMacCloneCaptions[2], 88, 88, 66, 8,
      kStyleRightAligned | kStyleSingleLine},
     {kIdMac, ControlKind::Edit, u"", 184, 88, 104, 14},

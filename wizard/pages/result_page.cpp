@@ -10,6 +10,7 @@
 #include "qelvane_app.h"
 #include "setup_steps.h"
 #include "status_refresher.h"
+#include "text_baseline.h"
 #include "text_codec.h"
 #include "wan_types.h"
 #include "wizard_host.h"
@@ -144,11 +145,23 @@ void CResultDlg::AfterTranslation() {
     for (const ResultRow& row : kRows) {
         GetDlgItem(row.fieldId)->setAccessibleName(Item<CHwStatic>(row.labelId)->text());
     }
+    AlignRowBaselines(0);
 }
 
 void CResultDlg::SetField(int id, const QString& text) {
     if (auto* field = Item<CHwStatic>(id)) {
         field->setText(text);
+        AlignRowBaselines(id);
+    }
+}
+
+void CResultDlg::AlignRowBaselines(int fieldId) {
+    for (const ResultRow& row : kRows) {
+        auto* label = Item<CHwStatic>(row.labelId);
+        auto* field = Item<CHwStatic>(row.fieldId);
+        if ((fieldId == 0 || fieldId == row.fieldId) && label != nullptr && field != nullptr) {
+            AlignLabelBaselines(*label, *field);
+        }
     }
 }
 

@@ -67,6 +67,8 @@ private:
     void OnReadFinished();
     void RestartPolling();
     void SetField(int id, const QString& text);
+    // A row's caption and value on one baseline; 0 for every row.
+    void AlignRowBaselines(int fieldId);
     void ShowWaitCursor(bool show);
     // The status note names the likely causes once the address is overdue,
     // and reads as before once an address comes.

@@ -95,6 +95,9 @@ bool CWizardPage::OnInitDialog() {
     CPolygonDialog::OnInitDialog();
     if (auto* number = Item<CHwStatic>(kIdStepNumber)) {
         number->SetTextFont(30, GetSkinFontName(), true, true, false, 0);
+        // Centred on the box the background draws for it: drawn from the
+        // top, the number's first pixels rose above the box.
+        number->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     StylePage();
     TranslateDialog(Language(), *this);

@@ -33,6 +33,8 @@ public:
     void SetContent(int type, const QString& title, const QString& message);
     // The type decides the picture (MsgBox_<type>.bmp) and the buttons.
     int Type() const { return type_; }
+    // The message as given; the label shows it broken into lines.
+    const QString& Message() const { return message_; }
 
     bool UpdateData(bool saveAndValidate) override;
 

@@ -89,6 +89,16 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
     return nullptr;
 }
 
+// A label on its field's row takes the field's height and centres its text
+// on it, as the field centres its own: drawn from the top of a shorter box,
+// the caption sat above the field's text, and a Chinese one lost its foot.
+void AlignLabelWithField(CHwStatic& label, const QRect& field) {
+    QRect rect = label.geometry();
+    rect.setHeight(std::max(rect.height(), field.height()));
+    label.setGeometry(rect);
+    label.setAlignment((label.alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+}
+
 bool TakesInput(ControlKind kind) {
     return kind == ControlKind::Edit || kind == ControlKind::DropList || kind == ControlKind::IpAddress ||
            kind == ControlKind::CheckBox;
@@ -99,6 +109,7 @@ bool TakesInput(ControlKind kind) {
 QHash<int, QWidget*> BuildControls(const DialogTemplate& dialog, QWidget* parent) {
     QHash<int, QWidget*> controls;
     CHwStatic* lastLabel = nullptr;
+    const ControlTemplate* lastLabelTemplate = nullptr;
     for (const ControlTemplate& control : dialog.controls) {
         QWidget* widget = MakeControl(control, parent);
         if (widget == nullptr) {
@@ -117,9 +128,13 @@ QHash<int, QWidget*> BuildControls(const DialogTemplate& dialog, QWidget* parent
         widget->setVisible((control.style & kStyleHidden) == 0);
         if (control.kind == ControlKind::Static) {
             lastLabel = static_cast<CHwStatic*>(widget);
+            lastLabelTemplate = &control;
         } else if (TakesInput(control.kind) && lastLabel != nullptr) {
             // A label names the field after it, for screen readers.
             lastLabel->setBuddy(widget);
+            if (lastLabelTemplate->y == control.y) {
+                AlignLabelWithField(*lastLabel, rect);
+            }
             lastLabel = nullptr;
         }
         controls.insert(control.id, widget);
