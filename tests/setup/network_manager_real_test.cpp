@@ -22,8 +22,10 @@
 
 #include "adapter_reset.h"
 #include "dhcp_profile.h"
+#include "network_manager_links.h"
 #include "real_network_manager.h"
 #include "real_router.h"
+#include "recording_control_object.h"
 #include "setup_tasks.h"
 #include "setup_worker.h"
 
@@ -321,6 +323,93 @@ TEST_F(RealNetworkManagerTest, TheLinkTaskGetsItsLeaseFromTheFarSideAndTheLibrar
     EXPECT_TRUE(log_.filter(QStringLiteral("qvt0: profile \"Desk\" switched")).size() == 1) << Log();
     sim.stop();
     binding.Release(library);
+}
+
+// setting.ini points at a loopback address where nothing listens in the
+// namespace; dnsmasq's lease names its own far-side address as the router,
+// and the simulated router listens there.
+TEST_F(RealNetworkManagerTest, TheLinkTaskFindsTheRouterWhereTheLeaseNamesItAndKeepsUsingIt) {
+    nm_.AddProfile(QStringLiteral("Desk"),
+                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
+                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.99"))));
+    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")}}));
+    NetworkNamespaceEntry inside(nm_.NetworkNamespace());
+    ASSERT_TRUE(inside.entered());
+    routersim::Options simOptions;
+    simOptions.address = "10.78.0.1";
+    simOptions.port = 0;
+    simOptions.inTestNamespace = true;
+    simOptions.password = "e2e-admin";
+    routersim::RouterSim sim(simOptions);
+    ASSERT_TRUE(sim.start());
+    CLibraryBinding binding;
+    CDLLObject* library = nullptr;
+    ASSERT_EQ(binding.Load(BinDirectory(), library), LibraryLoadResult::Loaded) << qPrintable(BinDirectory());
+    PortRedirectingObject router(*library, sim.port());
+    SettingsRecords records;
+    records.routerInfo = {"127.0.0.5", "admin", "e2e-admin", 0, 0};
+
+    SetupWorker worker(TASK_LINK, &router, records, [](std::chrono::milliseconds) {});
+    worker.SetAdapterReset(CAdapterReset::ThroughNetworkManager(Options()));
+    ASSERT_TRUE(worker.Start());
+    const auto deadline = Clock::now() + 30s;
+    while (!worker.IsDone() && Clock::now() < deadline) {
+        std::this_thread::sleep_for(10ms);
+    }
+
+    ASSERT_TRUE(worker.IsDone());
+    EXPECT_EQ(worker.Result(), kLinkFoundElsewhere) << Log();
+    EXPECT_EQ(records.routerInfo.address, "10.78.0.1");
+    EXPECT_EQ(records.configuredRouterAddress, "127.0.0.5");
+    EXPECT_EQ(records.macInfo.factoryMac, sim.state().factoryMac);
+    // Every later task goes to the router found.
+    SetupWorker detection(TASK_AUTO, &router, records, [](std::chrono::milliseconds) {});
+    ASSERT_TRUE(detection.Start());
+    while (!detection.IsDone() && Clock::now() < deadline + 30s) {
+        std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_GT(detection.Result(), 0);
+    sim.stop();
+    binding.Release(library);
+}
+
+TEST_F(RealNetworkManagerTest, WithTheFarEndDownTheLinkTaskSaysSoBeforeAnyLogin) {
+    for (const QString& adapter : {QStringLiteral("qvt0"), QStringLiteral("qvt1")}) {
+        nm_.AddProfile(adapter, Keyfile(adapter, adapter, QStringLiteral("method=auto\n")));
+    }
+    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")},
+                           {QStringLiteral("qvt1"), QStringLiteral("10.79.0.1/24")}}));
+    // The daemon drops the carrier bit at once; the adapter's state follows
+    // seconds later.
+    const auto unpluggedOnceMore = [this](int before) {
+        const auto deadline = Clock::now() + 10s;
+        WiredLinks links = ReadWiredLinks(Options());
+        while (links.withoutCarrier <= before && Clock::now() < deadline) {
+            std::this_thread::sleep_for(50ms);
+            links = ReadWiredLinks(Options());
+        }
+        return links;
+    };
+    // One adapter unplugged is no reason to stop: the other may be cabled.
+    // The far ends are veth adapters too, unmanaged: qvt0p, down, has no
+    // carrier either.
+    nm_.Run(QStringLiteral("ip link set qvt0p down"));
+    WiredLinks links = unpluggedOnceMore(0);
+    EXPECT_EQ(links.adapters, 4) << Log();
+    EXPECT_EQ(links.withoutCarrier, 2);
+    EXPECT_FALSE(links.NoCableAnywhere());
+    EXPECT_EQ(links.routers, std::vector<std::string>{"10.79.0.1"});
+
+    nm_.Run(QStringLiteral("ip link set qvt1p down"));
+    EXPECT_TRUE(unpluggedOnceMore(2).NoCableAnywhere()) << Log();
+    RecordingControlObject router;
+    SettingsRecords records;
+    records.routerInfo = {"127.0.0.5", "admin", "e2e-admin", 0, 0};
+    CAdapterReset adapters = CAdapterReset::ThroughNetworkManager(Options());
+    const auto start = Clock::now();
+    EXPECT_EQ(RunSetupScript(TASK_LINK, &router, records, router.Pauses(), adapters), kLinkNoCable) << Log();
+    Figure("link task with every wired adapter unplugged", Clock::now() - start);
+    EXPECT_TRUE(router.Log().empty()) << router.Log().front();
 }
 
 }  // namespace

@@ -11,8 +11,10 @@ namespace {
 using namespace network_manager;
 
 // NetworkManager's device state for an adapter it cannot use, which for a
-// wired one means no carrier, and the carrier bit of InterfaceFlags.
+// wired one means no carrier, and the bits of InterfaceFlags that tell a
+// link: the kernel's lower-up, and the daemon's own carrier.
 constexpr unsigned kDeviceStateUnavailable = 20;
+constexpr unsigned kInterfaceFlagLowerUp = 0x2;
 constexpr unsigned kInterfaceFlagCarrier = 0x10000;
 
 class LinkReader {
@@ -64,18 +66,22 @@ private:
         }
     }
 
-    // Only an adapter the daemon holds unavailable AND reports without a
-    // carrier counts: either alone is no proof (an adapter that is up says
-    // nothing of its cable on some daemons). Anything unread is not unplugged.
+    // InterfaceFlags speaks for every adapter the daemon lists, managed or
+    // not; its carrier bit alone does not (it stays clear on adapters the
+    // daemon leaves alone), the kernel's lower-up does. Where a daemon has
+    // no such property
+    // (older ones, and some stand-ins that call every adapter carrier-less),
+    // only one it holds unavailable and reports without a carrier counts.
+    // Anything unread is not unplugged.
     bool Unplugged(const QString& device, const QVariantMap& properties) {
+        const auto flags = properties.constFind(QStringLiteral("InterfaceFlags"));
+        if (flags != properties.constEnd()) {
+            return (flags->toUInt() & (kInterfaceFlagLowerUp | kInterfaceFlagCarrier)) == 0;
+        }
         if (properties.value(QStringLiteral("State")).toUInt() != kDeviceStateUnavailable) {
             return false;
         }
-        const auto flags = properties.constFind(QStringLiteral("InterfaceFlags"));
-        if (flags != properties.constEnd()) {
-            return (flags->toUInt() & kInterfaceFlagCarrier) == 0;
-        }
-        QString error;  // a daemon older than InterfaceFlags
+        QString error;
         const auto wired = bus_.Properties(device, kWiredInterface, error);
         return wired && wired->contains(QStringLiteral("Carrier")) &&
                !wired->value(QStringLiteral("Carrier")).toBool();
