@@ -477,6 +477,9 @@ class Walk:
         self.expect_focus(window, "Security", "security page")
         # Typing on the focused list: Down three times, Disabled to WPA2-PSK.
         self.key(0xFF54, 3)
+        chosen = self.tree.wait_for(lambda: security, "combo box", "Security")
+        check(self.tree.text(chosen) == "WPA2-PSK",
+              f"the security list reads {self.tree.text(chosen)!r} after three Down keys, not 'WPA2-PSK'")
         passphrase = self.tree.wait_for(lambda: security, "password text", None, what="WPA passphrase field") \
             if self.tree.find_all(security, "password text") else None
         if passphrase is None:

@@ -54,12 +54,12 @@ QString StaticTextAccessible::text(QAccessible::Text t) const {
     return QAccessibleWidget::text(t);
 }
 
-void StaticTextAccessible::selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const {
+void ReadOnlyTextInterface::selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const {
     *startOffset = 0;
     *endOffset = 0;
 }
 
-QString StaticTextAccessible::text(int startOffset, int endOffset) const {
+QString ReadOnlyTextInterface::text(int startOffset, int endOffset) const {
     const QString shown = Shown();
     startOffset = std::clamp(startOffset, 0, static_cast<int>(shown.size()));
     endOffset = endOffset < 0 ? static_cast<int>(shown.size())
@@ -67,20 +67,20 @@ QString StaticTextAccessible::text(int startOffset, int endOffset) const {
     return shown.mid(startOffset, endOffset - startOffset);
 }
 
-int StaticTextAccessible::characterCount() const {
+int ReadOnlyTextInterface::characterCount() const {
     return static_cast<int>(Shown().size());
 }
 
-QRect StaticTextAccessible::characterRect(int /*offset*/) const {
-    // A reader asks this to show where it is; the whole label is near enough.
-    return rect();
+QRect ReadOnlyTextInterface::characterRect(int /*offset*/) const {
+    // A reader asks this to show where it is; the whole control is near enough.
+    return Area();
 }
 
-int StaticTextAccessible::offsetAtPoint(const QPoint& /*point*/) const {
+int ReadOnlyTextInterface::offsetAtPoint(const QPoint& /*point*/) const {
     return 0;
 }
 
-QString StaticTextAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
+QString ReadOnlyTextInterface::attributes(int offset, int* startOffset, int* endOffset) const {
     *startOffset = offset;
     *endOffset = offset;
     return QString();
@@ -98,9 +98,20 @@ QAccessible::State PictureAccessible::state() const {
 
 DropListAccessible::DropListAccessible(QWidget* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
+void* DropListAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TextInterface) {
+        return static_cast<QAccessibleTextInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString DropListAccessible::Shown() const {
+    return static_cast<const QComboBox*>(widget())->currentText();
+}
+
 QString DropListAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Value) {
-        return static_cast<const QComboBox*>(widget())->currentText();
+        return Shown();
     }
     // The accessible name, or the text of the label it is the buddy of.
     return QAccessibleWidget::text(t);
