@@ -99,11 +99,12 @@ CIpAddressCtrl::CIpAddressCtrl(QWidget* parent) : QWidget(parent) {
 
 void CIpAddressCtrl::SetFieldName(const QString& name) {
     setAccessibleName(name);
-    const QString key = lang::kOctetName.toString();
+    // Without the program's language table (a page shown on its own) the
+    // boxes share the field's name rather than show a key.
     const CLanguageTable* table = ProgramLanguageTable();
-    const QString format = table != nullptr ? table->Lookup(key) : key;
     for (int i = 0; i < 4; ++i) {
-        octets_[static_cast<std::size_t>(i)]->setAccessibleName(FormatString(format, name, i + 1));
+        octets_[static_cast<std::size_t>(i)]->setAccessibleName(
+            table != nullptr ? FormatString(table->Lookup(lang::kOctetName.toString()), name, i + 1) : name);
     }
 }
 
