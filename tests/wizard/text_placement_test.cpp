@@ -1,11 +1,13 @@
 // Texts where a reader expects them: captions on their values' line, whole
 // and clear of the rules the page backgrounds draw.
+#include "hw_button_kinds.h"
 #include "hw_static.h"
 #include "language_choice.h"
 #include "mac_clone_page.h"
 #include "page_test_helpers.h"
 #include "result_page.h"
 #include "static_ip_page.h"
+#include "wan_type_page.h"
 
 #include <QImage>
 
@@ -63,8 +65,7 @@ TEST(TextPlacement, FieldCaptionsShareTheirFieldsRowAndChineseCaptionsKeepTheirF
     const QRect caption = fixed->GetDlgItem(kStaticIpLabel)->geometry();
     const QRect field = fixed->GetDlgItem(CStaticIpDlg::kIdIp)->geometry();
     EXPECT_NEAR(caption.center().y(), field.center().y(), 1);
-    EXPECT_EQ(fixed->Item<CHwStatic>(kStaticIpLabel)->alignment() & Qt::AlignVertical_Mask,
-              Qt::AlignVCenter);
+    EXPECT_EQ(fixed->Item<CHwStatic>(kStaticIpLabel)->alignment() & Qt::AlignVertical_Mask, Qt::AlignVCenter);
     fixed.reset();
 
     for (const int language : {kLanguageIdEnglish, kLanguageIdSimpChinese}) {
@@ -88,4 +89,26 @@ TEST(TextPlacement, FieldCaptionsShareTheirFieldsRowAndChineseCaptionsKeepTheirF
         ASSERT_GT(rule, 0) << language;
         EXPECT_LT(InkBottom(image, note->geometry()), rule - 1) << language;
     }
+}
+
+TEST(LinkChoices, LookLikeChoicesUnderTheMouse) {
+    TestHost host;
+    auto page = OpenPage<CSetup5Dlg>(host);
+    auto* choice = page->Item<CHwBtn_Hotspot>(CSetup5Dlg::kIdStaticIp);
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(choice->cursor().shape(), Qt::PointingHandCursor);
+    const QImage before = Grab(*choice);
+    QTest::mouseMove(choice, choice->rect().center());
+    EXPECT_EQ(choice->GetStateIndex(), 1);
+    const QImage hovered = Grab(*choice);
+    EXPECT_NE(hovered, before);
+    // The hovered text is the dark hover colour, not a faint grey.
+    bool darkBlue = false;
+    for (int y = 0; y < hovered.height() && !darkBlue; ++y) {
+        for (int x = 0; x < hovered.width() && !darkBlue; ++x) {
+            const QColor colour = hovered.pixelColor(x, y);
+            darkBlue = colour.blue() > colour.red() + 60 && colour.lightness() < 110;
+        }
+    }
+    EXPECT_TRUE(darkBlue);
 }

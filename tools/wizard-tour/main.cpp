@@ -40,7 +40,9 @@ int main(int argc, char** argv) {
                                       QStringLiteral("TEXT"), QStringLiteral("demo-pass"));
     const QCommandLineOption key(QStringLiteral("key"), QStringLiteral("WPA2 pass-phrase."),
                                  QStringLiteral("TEXT"), QStringLiteral("QelvaneDemo2024"));
-    parser.addOptions({chinese, shots, account, password, key});
+    const QCommandLineOption looks(QStringLiteral("looks"),
+                                   QStringLiteral("Shots of how the pages look instead of a whole set-up."));
+    parser.addOptions({chinese, shots, account, password, key, looks});
     parser.process(application);
 
     CQelvaneApp app;
@@ -62,14 +64,27 @@ int main(int argc, char** argv) {
     WizardTour tour(window);
     tour.SetShotDirectory(shotDirectory);
     tour.SetLog([](const QString& step) { std::printf("  %s\n", qPrintable(step)); std::fflush(stdout); });
-    AddPppoeTour(tour, {parser.value(account), parser.value(password), parser.value(key), parser.isSet(chinese)});
     QString wanAddress;
-    tour.Add(QStringLiteral("finish"), [&] {
-        wanAddress = tour.TextOf(kPageResult, kResultPageWanIpField);
-        return true;
-    });
-    tour.ClickNext();
+    if (parser.isSet(looks)) {
+        AddLooksTour(tour);
+    } else {
+        AddPppoeTour(tour,
+                     {parser.value(account), parser.value(password), parser.value(key), parser.isSet(chinese)});
+        tour.Add(QStringLiteral("finish"), [&] {
+            wanAddress = tour.TextOf(kPageResult, kResultPageWanIpField);
+            return true;
+        });
+        tour.ClickNext();
+    }
     QObject::connect(&tour, &WizardTour::Finished, &window, [&](bool ok) {
+        if (ok && parser.isSet(looks)) {
+            // Nothing was saved: the window just goes.
+            std::printf("Screenshots: %lld in %s\n", static_cast<long long>(tour.Shots().size()),
+                        qPrintable(shotDirectory));
+            app.ReleaseLibrary();
+            std::fflush(nullptr);
+            std::_Exit(0);
+        }
         if (!ok) {
             std::fprintf(stderr, "wizard-tour: %s\n", qPrintable(tour.Failure()));
             app.ReleaseLibrary();

@@ -18,6 +18,50 @@ constexpr int kOk = 1;
 
 }  // namespace
 
+void AddLooksTour(WizardTour& tour) {
+    constexpr int kIdWebLink = 1147;
+    constexpr int kIdStaticIp = 1151;
+    constexpr int kIdPppoe = 1149;
+    constexpr int kIdMac = 1038;
+    constexpr int kIdRestoreMac = 1147;
+    constexpr int kIdAuth = 1127;
+    constexpr int kIdKeyType = 1128;
+    constexpr int kSecurityWepIndex = 1;
+    tour.ExpectPage(kPageWelcome);
+    tour.Hover(-1, kIdWebLink, QStringLiteral("hover-web-link"));
+    tour.ClickNext();
+    for (int page : {kPageSetup1, kPageSetup2, kPageSetup3, kPageSetup4}) {
+        tour.ExpectPage(page);
+        tour.ClickNext();
+    }
+    tour.AnswerMessageBox(kOk);
+    tour.ExpectPage(kPageWanType);
+    tour.Hover(kPageWanType, kIdStaticIp, QStringLiteral("hover-choice"));
+    tour.Click(kPageWanType, kIdStaticIp);
+    tour.ExpectPage(kPageStaticIp, QStringLiteral("static-ip"));
+    tour.ClickBack();
+    tour.ExpectPage(kPageWanType);
+    tour.Click(kPageWanType, kIdPppoe);
+    tour.ExpectPage(kPagePppoe);
+    tour.Type(kPagePppoe, kIdPppoeAccount, QStringLiteral("demo@isp.example"));
+    tour.Type(kPagePppoe, kIdPppoePassword, QStringLiteral("demo-pass"));
+    tour.ClickNext();
+    tour.ExpectPage(kPageMacClone);
+    tour.Type(kPageMacClone, kIdMac, QStringLiteral("00:1A:2B"));
+    tour.ClickNext();
+    tour.AnswerMessageBox(kOk, QStringLiteral("mac-warning"));
+    tour.Click(kPageMacClone, kIdRestoreMac);
+    tour.ClickNext();
+    tour.ExpectPage(kPageWireless, QStringLiteral("wireless"));
+    tour.ClickNext();
+    tour.ExpectPage(kPageSecurity);
+    tour.Select(kPageSecurity, kIdSecurityMode, kSecurityWepIndex);
+    tour.Select(kPageSecurity, kIdAuth, 1);
+    tour.Select(kPageSecurity, kIdKeyType, 1);
+    tour.ExpectPage(kPageSecurity, QStringLiteral("security-wep"));
+    tour.ShootAbout(QStringLiteral("about"));
+}
+
 void AddWaitForWanAddress(WizardTour& tour) {
     tour.ExpectPage(kPageResult);
     // The result page polls the router until it reports an address.

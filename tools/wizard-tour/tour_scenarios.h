@@ -18,6 +18,11 @@ struct PppoeTourSettings {
 // address; a screenshot of every page, progress window and message box.
 void AddPppoeTour(WizardTour& tour, const PppoeTourSettings& settings);
 
+// How the pages look rather than a whole set-up: hovered choices and link,
+// the static-IP page, a message box naming a MAC, the WEP lists, the About
+// box; stops on the security page without saving.
+void AddLooksTour(WizardTour& tour);
+
 // Waits until the result page shows a WAN address, and screenshots it.
 void AddWaitForWanAddress(WizardTour& tour);
 

@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -188,6 +189,49 @@ void WizardTour::Select(int page, int controlId, int index) {
         }
         list->setCurrentIndex(index);
         Narrate(QStringLiteral("choose \"%1\"").arg(list->currentText()));
+        return true;
+    });
+}
+
+void WizardTour::Hover(int page, int controlId, const QString& shotName) {
+    Add(QStringLiteral("hover %1 on page %2").arg(controlId).arg(page), [this, page, controlId, shotName] {
+        QWidget* target = Control(page, controlId);
+        if (target == nullptr || !target->isVisible() || OtherWindowIsModal()) {
+            return false;
+        }
+        // The real pointer where the display has one, and the event anyway.
+        QCursor::setPos(target->mapToGlobal(target->rect().center()));
+        QTest::mouseMove(target, target->rect().center());
+        return true;
+    });
+    // A tick later, once the hover look is painted.
+    Add(QStringLiteral("hovered"), [this, shotName] {
+        Shoot(&window_, shotName);
+        QCursor::setPos(window_.mapToGlobal(QPoint(2, window_.height() - 2)));
+        return true;
+    });
+}
+
+void WizardTour::ShootAbout(const QString& shotName) {
+    Add(QStringLiteral("About box"), [this] {
+        if (OtherWindowIsModal()) {
+            return false;
+        }
+        Later([this] { window_.ShowAbout(); });
+        return true;
+    });
+    Add(QStringLiteral("About box shown"), [this, shotName] {
+        auto* about = ActiveModal<CDialogBase>();
+        if (about == nullptr || about == &window_ || !about->isVisible()) {
+            return false;
+        }
+        Shoot(about, shotName);
+        QPointer<CDialogBase> target(about);
+        Later([target] {
+            if (target) {
+                target->EndDialog(1);
+            }
+        });
         return true;
     });
 }

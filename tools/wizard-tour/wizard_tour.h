@@ -70,6 +70,11 @@ public:
     QString TextOf(int page, int controlId) const;
     // Screenshots the progress window once it is up (it closes by itself).
     void ShootProgress(const QString& shotName);
+    // Puts the mouse over the control and screenshots the window with it
+    // hovered.
+    void Hover(int page, int controlId, const QString& shotName);
+    // Opens the About box of the window menu, screenshots it and closes it.
+    void ShootAbout(const QString& shotName);
 
     void Start(int pollMs = 20);
     bool IsFinished() const { return finished_; }
