@@ -37,7 +37,11 @@ private:
     void Read(const QString& device) {
         QString error;
         const auto properties = bus_.Properties(device, kDeviceInterface, error);
-        if (!properties || !deviceTypes_.contains(properties->value(QStringLiteral("DeviceType")).toUInt())) {
+        // An adapter the daemon leaves alone is one whose link it does not
+        // follow (its flags stay as they were), and one the reset leaves
+        // alone too: only managed ones are read.
+        if (!properties || !deviceTypes_.contains(properties->value(QStringLiteral("DeviceType")).toUInt()) ||
+            !properties->value(QStringLiteral("Managed")).toBool()) {
             return;
         }
         ++links_.adapters;
@@ -66,10 +70,8 @@ private:
         }
     }
 
-    // InterfaceFlags speaks for every adapter the daemon lists, managed or
-    // not; its carrier bit alone does not (it stays clear on adapters the
-    // daemon leaves alone), the kernel's lower-up does. Where a daemon has
-    // no such property
+    // InterfaceFlags carries the kernel's lower-up and the daemon's carrier.
+    // Where a daemon has no such property
     // (older ones, and some stand-ins that call every adapter carrier-less),
     // only one it holds unavailable and reports without a carrier counts.
     // Anything unread is not unplugged.
