@@ -15,6 +15,7 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include <fcntl.h>
@@ -150,6 +151,19 @@ protected:
         return log_.join(QLatin1Char('\n')).toStdString() + "\n" + nm_.Logs().toStdString();
     }
 
+    // qvt0 on a profile of fixed addresses whose gateway is `gateway`, the
+    // daemon up, this thread in its namespace and the router at the far
+    // side: the router, the worker and the library's sockets all live in
+    // the namespace, as the threads are started from here.
+    void StartWithFarSideRouter(const QString& gateway) {
+        nm_.AddProfile(QStringLiteral("Desk"), Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
+                                                       Manual(QStringLiteral("10.78.0.23/24"), gateway)));
+        ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")}}));
+        inside_.emplace(nm_.NetworkNamespace());
+        ASSERT_TRUE(inside_->entered());
+        ASSERT_TRUE(far_.emplace().Start()) << qPrintable(BinDirectory());
+    }
+
     // One task on the worker, as the wizard runs it, with the adapter reset
     // through the test's daemon.
     int RunOnWorker(int task, CDLLObject& router, SettingsRecords& records) {
@@ -177,6 +191,8 @@ protected:
     RealNetworkManager nm_;
     QStringList log_;
     Clock::duration took_{};
+    std::optional<NetworkNamespaceEntry> inside_;
+    std::optional<FarSideRouter> far_;  // stopped before the thread leaves the namespace
 };
 
 TEST_F(RealNetworkManagerTest, ManualProfilesGetLeasesKeepTheRestAndTheUndoCommandPutsThemBack) {
@@ -337,22 +353,13 @@ TEST_F(RealNetworkManagerTest, AProfileKeptOnlyInMemoryStaysInMemory) {
 }
 
 TEST_F(RealNetworkManagerTest, TheLinkTaskGetsItsLeaseFromTheFarSideAndTheLibraryLogsInToTheRouterThere) {
-    nm_.AddProfile(QStringLiteral("Desk"),
-                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
-                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1"))));
-    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")}}));
-    // The router, the worker and the library's sockets all live in the
-    // namespace: the threads are started from here.
-    NetworkNamespaceEntry inside(nm_.NetworkNamespace());
-    ASSERT_TRUE(inside.entered());
-    FarSideRouter far;
-    ASSERT_TRUE(far.Start()) << qPrintable(BinDirectory());
+    ASSERT_NO_FATAL_FAILURE(StartWithFarSideRouter(QStringLiteral("10.78.0.1")));
     SettingsRecords records;
     records.routerInfo = {"10.78.0.1", "admin", "e2e-admin", 0, 0};
 
-    EXPECT_EQ(RunOnWorker(TASK_LINK, far.router(), records), 1) << Log();
+    EXPECT_EQ(RunOnWorker(TASK_LINK, far_->router(), records), 1) << Log();
     EXPECT_TRUE(HasLease(QStringLiteral("qvt0"), QStringLiteral("10.78.0"))) << Log();
-    EXPECT_EQ(records.macInfo.factoryMac, far.sim().state().factoryMac);
+    EXPECT_EQ(records.macInfo.factoryMac, far_->sim().state().factoryMac);
     EXPECT_TRUE(log_.filter(QStringLiteral("qvt0: profile \"Desk\" switched")).size() == 1) << Log();
 }
 
@@ -360,37 +367,25 @@ TEST_F(RealNetworkManagerTest, TheLinkTaskGetsItsLeaseFromTheFarSideAndTheLibrar
 // namespace; dnsmasq's lease names its own far-side address as the router,
 // and the simulated router listens there.
 TEST_F(RealNetworkManagerTest, TheLinkTaskFindsTheRouterWhereTheLeaseNamesItAndKeepsUsingIt) {
-    nm_.AddProfile(QStringLiteral("Desk"),
-                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
-                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.99"))));
-    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")}}));
-    NetworkNamespaceEntry inside(nm_.NetworkNamespace());
-    ASSERT_TRUE(inside.entered());
-    FarSideRouter far;
-    ASSERT_TRUE(far.Start()) << qPrintable(BinDirectory());
+    // The profile's own gateway names nobody: the lease's is the one read.
+    ASSERT_NO_FATAL_FAILURE(StartWithFarSideRouter(QStringLiteral("10.78.0.99")));
     SettingsRecords records;
     records.routerInfo = {"127.0.0.5", "admin", "e2e-admin", 0, 0};
 
-    EXPECT_EQ(RunOnWorker(TASK_LINK, far.router(), records), kLinkFoundElsewhere) << Log();
+    EXPECT_EQ(RunOnWorker(TASK_LINK, far_->router(), records), kLinkFoundElsewhere) << Log();
     EXPECT_EQ(records.routerInfo.address, "10.78.0.1");
     EXPECT_EQ(records.configuredRouterAddress, "127.0.0.5");
-    EXPECT_EQ(records.macInfo.factoryMac, far.sim().state().factoryMac);
+    EXPECT_EQ(records.macInfo.factoryMac, far_->sim().state().factoryMac);
     // Every later task goes to the router found.
-    EXPECT_GT(RunOnWorker(TASK_AUTO, far.router(), records), 0);
+    EXPECT_GT(RunOnWorker(TASK_AUTO, far_->router(), records), 0);
 }
 
 // The driver's whole run: found, said, and set up there.
 TEST_F(RealNetworkManagerTest, TheHeadlessDriverFindsTheRouterToo) {
-    nm_.AddProfile(QStringLiteral("Desk"),
-                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"), QStringLiteral("method=auto\n")));
-    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")}}));
-    NetworkNamespaceEntry inside(nm_.NetworkNamespace());
-    ASSERT_TRUE(inside.entered());
-    FarSideRouter far;
-    ASSERT_TRUE(far.Start()) << qPrintable(BinDirectory());
+    ASSERT_NO_FATAL_FAILURE(StartWithFarSideRouter(QStringLiteral("10.78.0.99")));
     CQelvaneApp app{QStringLiteral(QELVANE_TEST_BIN_DIR "/")};
     app.ChooseLanguage(1033);
-    app.controlObject = &far.router();
+    app.controlObject = &far_->router();
     app.routerInfo = {"127.0.0.5", "admin", "e2e-admin", 0, 0};
     DriverOptions options;
     options.resetAdapters = true;
