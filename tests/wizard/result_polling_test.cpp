@@ -10,7 +10,6 @@
 #include "setup_tasks.h"
 #include "status_refresher.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QTimer>
@@ -349,15 +348,4 @@ TEST_F(ResultPollingTest, AnOverdueAddressNamesWhatTheRunKnowsAndTheNoteComesBac
                                         loopback::libraryRequest("/goform/SysStatusHandle", "CMD=WAN_CON")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !page->IsPolling() && !page->IsReading(); }, 10000));
     EXPECT_EQ(FieldText(*page, kResultNote), usualNote);
-
-    // Both language files carry every text of the note.
-    for (const char* file : {"English.ini", "SimpChinese.ini"}) {
-        QFile language(QStringLiteral(QELVANE_TEST_BIN_DIR "/Language/") + QLatin1String(file));
-        ASSERT_TRUE(language.open(QIODevice::ReadOnly)) << file;
-        const QString text = QString::fromUtf8(language.readAll());
-        EXPECT_TRUE(text.contains(u'\n' + lang::kNoAddressHeading.toString() + u'=')) << file;
-        for (QStringView key : lang::kNoAddressCauseKeys) {
-            EXPECT_TRUE(text.contains(u'\n' + key.toString() + u'=')) << file << " " << qPrintable(key.toString());
-        }
-    }
 }

@@ -145,6 +145,15 @@ inline constexpr std::array kWirelessPageKeys{
 inline constexpr QStringView kRouterFoundNote = u"Router Found Note";
 inline constexpr std::array kResultPageKeys{kAuto,         kDisable,       kEnable,         kWep, kWpa, kWpa2,
                                             kModeBgResult, kModeBgnResult, kRouterFoundNote};
+// The result page's note on an overdue WAN address: the heading (the minutes
+// waited, %d), then one line per likely cause in the order of NoAddressCause.
+inline constexpr QStringView kNoAddressHeading = u"No Address Heading";
+inline constexpr std::array<QStringView, 6> kNoAddressCauseKeys{
+    u"Cause Account Refused", u"Cause No Link",   u"Cause Save Unconfirmed",
+    u"Cause Gateway Subnet",  u"Cause No Status", u"Cause No Provider Address"};
+inline constexpr std::array kNoAddressKeys{kNoAddressHeading,      kNoAddressCauseKeys[0], kNoAddressCauseKeys[1],
+                                           kNoAddressCauseKeys[2], kNoAddressCauseKeys[3], kNoAddressCauseKeys[4],
+                                           kNoAddressCauseKeys[5]};
 
 // Captions of the dialog templates (the number labels "1"-"10" are left to
 // show themselves).
@@ -185,11 +194,12 @@ inline constexpr std::array<QStringView, 14> kResultCaptions{
 inline constexpr std::array<QStringView, 1> kLinkErrorCaptions{u"Retry"};
 
 // Every group above, for checks over all keys.
-inline constexpr std::array<std::span<const QStringView>, 20> kAllKeyGroups{
+inline constexpr std::array<std::span<const QStringView>, 21> kAllKeyGroups{
     kProgressKeys,       kMainWindowKeys,   kValidationKeys,      kConnectionPageKeys,
     kWirelessPageKeys,   kResultPageKeys,   kMainWindowCaptions,  kProgressCaptions,
     kMessageBoxCaptions, kWelcomeCaptions,  kInstructionCaptions, kConnectionTypeCaptions,
     kPppoeCaptions,      kStaticIpCaptions, kTunnelCaptions,      kWirelessCaptions,
-    kSecurityCaptions,   kMacCloneCaptions, kResultCaptions,      kLinkErrorCaptions};
+    kSecurityCaptions,   kMacCloneCaptions, kResultCaptions,      kLinkErrorCaptions,
+    kNoAddressKeys};
 
 }  // namespace lang

@@ -3,9 +3,6 @@
 // driver give the same reasons in the same order.
 #pragma once
 
-#include <QStringView>
-
-#include <array>
 #include <string>
 #include <vector>
 
@@ -20,6 +17,7 @@ struct NoAddressFindings {
     bool gatewayOutsideSubnet = false;
 };
 
+// lang::kNoAddressCauseKeys names the lines in this order.
 enum class NoAddressCause {
     AccountRefused,
     NoLinkDetected,
@@ -33,15 +31,6 @@ enum class NoAddressCause {
 // status read is said so; when nothing else is known, the provider is
 // named as the one that gave no address.
 std::vector<NoAddressCause> LikelyNoAddressCauses(const NoAddressFindings& findings);
-
-// The language keys of the window's note: the heading, then one per cause
-// in the order of NoAddressCause. The heading takes the minutes waited (%d).
-namespace lang {
-inline constexpr QStringView kNoAddressHeading = u"No Address Heading";
-inline constexpr std::array<QStringView, 6> kNoAddressCauseKeys{
-    u"Cause Account Refused", u"Cause No Link",   u"Cause Save Unconfirmed",
-    u"Cause Gateway Subnet",  u"Cause No Status", u"Cause No Provider Address"};
-}  // namespace lang
 
 // Notes what a set-up task's result tells about a missing address.
 void NoteTaskResult(NoAddressFindings& findings, int task, int result);
