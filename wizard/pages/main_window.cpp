@@ -340,6 +340,10 @@ void CQelvaneDlg::ShowAbout() {
     }
     about.setWindowTitle(Text(app_, lang::kAppName));
     about.Item<CHwDisplayPic>(kIdAboutIcon)->LoadPicture(LogoPath(app_));
+    auto* name = about.Item<CHwStatic>(kIdAboutName);
+    ApplyBodyTextSkin(name);
+    name->SetTextFont(12, GetSkinFontName(), true, false, false, 0);
+    ApplyBodyTextSkin(about.Item<CHwStatic>(kIdAboutVersion));
     auto* ok = about.Item<CHwBtn_Pub>(kResultOk);
     ApplyCommonButtonSkin(ok, true, QString());
     connect(ok, &QAbstractButton::clicked, &about, [&about] { about.EndDialog(kResultOk); });
@@ -351,7 +355,3 @@ int RunMainWindow(CQelvaneApp& app) {
     CQelvaneDlg window(app);
     return window.DoModal();
 }
-    auto* name = about.Item<CHwStatic>(kIdAboutName);
-    ApplyBodyTextSkin(name);
-    name->SetTextFont(12, GetSkinFontName(), true, false, false, 0);
-    ApplyBodyTextSkin(about.Item<CHwStatic>(kIdAboutVersion));
