@@ -191,6 +191,8 @@ def import_atspi():
 
 class Tree:
     def __init__(self, Atspi, application_name):
+        from gi.repository import GLib
+        self.GLib = GLib
         self.Atspi = Atspi
         self.application_name = application_name
 
@@ -216,13 +218,18 @@ class Tree:
         return self.states(node).contains(self.Atspi.StateType.FOCUSED)
 
     def walk(self, node, only_showing=True):
+        """Every child below node, depth first; a window closed meanwhile (a
+        message box goes as soon as it is answered) is left out."""
         try:
             count = node.get_child_count()
-        except Exception:
+        except self.GLib.Error:
             return
         for i in range(count):
-            child = node.get_child_at_index(i)
-            if child is None or (only_showing and not self.showing(child)):
+            try:
+                child = node.get_child_at_index(i)
+                if child is None or (only_showing and not self.showing(child)):
+                    continue
+            except self.GLib.Error:
                 continue
             yield child
             yield from self.walk(child, only_showing)
@@ -230,9 +237,12 @@ class Tree:
     def find_all(self, root, role=None, name=None):
         found = []
         for node in self.walk(root):
-            if role is not None and node.get_role_name() != role:
-                continue
-            if name is not None and node.get_name() != name:
+            try:
+                if role is not None and node.get_role_name() != role:
+                    continue
+                if name is not None and node.get_name() != name:
+                    continue
+            except self.GLib.Error:
                 continue
             found.append(node)
         return found
@@ -354,9 +364,12 @@ class Walk:
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             self.app.clear_cache()
-            for i in range(self.app.get_child_count()):
-                window = self.app.get_child_at_index(i)
-                if window is None or window.get_name() == "Qelvane Setup Wizard" or not self.tree.showing(window):
+            for window in self.tree.walk(self.app):
+                try:
+                    if window.get_role_name() != "dialog" or window.get_name() == "Qelvane Setup Wizard" \
+                            or window.get_parent() != self.app:
+                        continue
+                except self.tree.GLib.Error:
                     continue
                 if self.tree.find_all(window, "push button"):
                     return window

@@ -225,13 +225,18 @@ void CQelvaneDlg::ShowPage(int index) {
             page->hide();
         }
     }
+    const bool samePage = index == currentPage_;
     currentPage_ = index;
     if (shown != nullptr) {
         shown->show();
         shown->raise();
-        // A keyboard user starts on the page's first field, or on Next.
+        // A keyboard user starts on the page's first field, or on Next. A
+        // page shown again after its check refused it keeps the focus where
+        // the warning put it.
         QWidget* next = GetDlgItem(kIdNext);
-        if (QWidget* first = FirstField(*shown, next->isVisible())) {
+        if (samePage && shown->isAncestorOf(focusWidget())) {
+            // Left where it is.
+        } else if (QWidget* first = FirstField(*shown, next->isVisible())) {
             first->setFocus(Qt::TabFocusReason);
         } else {
             next->setFocus(Qt::TabFocusReason);

@@ -33,7 +33,6 @@ protected:
                     field->setFocus(Qt::TabFocusReason);
                 }
             });
-            deleteLater();
         }
         return QObject::eventFilter(watched, event);
     }
@@ -84,8 +83,9 @@ void CWizardPage::FocusOnReturn(QWidget& control) {
     control.setFocus(Qt::TabFocusReason);
     // When the box has just closed, the window comes to the front again, and
     // as it does Qt gives the focus back to the control that had it before
-    // the box. The field takes it once more after that activation; a watch
-    // that saw none soon ends, so it never acts on a later one.
+    // the box (the window system may activate it more than once while the
+    // box goes). The field takes it again after each activation in the short
+    // while that takes; then the watch ends, so it never acts on a later one.
     auto* watch = new FocusAfterActivation(control);
     control.window()->installEventFilter(watch);
     QTimer::singleShot(kActivationWaitMs, watch, &QObject::deleteLater);
