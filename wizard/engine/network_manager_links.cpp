@@ -37,10 +37,14 @@ private:
     void Read(const QString& device) {
         QString error;
         const auto properties = bus_.Properties(device, kDeviceInterface, error);
+        if (!properties) {
+            ++links_.adapters;  // unread, so it may be the one cabled to the router
+            return;
+        }
         // An adapter the daemon leaves alone is one whose link it does not
         // follow (its flags stay as they were), and one the reset leaves
         // alone too: only managed ones are read.
-        if (!properties || !deviceTypes_.contains(properties->value(QStringLiteral("DeviceType")).toUInt()) ||
+        if (!deviceTypes_.contains(properties->value(QStringLiteral("DeviceType")).toUInt()) ||
             !properties->value(QStringLiteral("Managed")).toBool()) {
             return;
         }
