@@ -4,7 +4,9 @@
 #include "headless_setup.h"
 #include "language_keys.h"
 #include "page_flow.h"
+#include "message_box.h"
 #include "tour_scenarios.h"
+#include "wan_type_page.h"
 #include "wizard_run.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +16,8 @@
 namespace {
 
 constexpr int kEnglish = 1033;
-constexpr int kOk = 1;
-constexpr int kIdDynamicIp = 1147;
+constexpr int kOk = CDlgMessageBox::kIdOk;
+constexpr int kIdDynamicIp = CSetup5Dlg::kIdDynamicIp;
 
 void ShortPause(std::chrono::milliseconds length) {
     SleepFor(length / 50);

@@ -4,6 +4,10 @@
 #include "wizard_run.h"
 
 #include "message_box.h"
+#include "pppoe_page.h"
+#include "static_ip_page.h"
+#include "tunnel_page.h"
+#include "wan_type_page.h"
 #include "page_flow.h"
 #include "progress_dlg.h"
 #include "wizard_page.h"
@@ -20,24 +24,24 @@ namespace {
 
 constexpr int kEnglish = 1033;
 constexpr int kChinese = 2052;
-constexpr int kOk = 1;
-constexpr int kYes = 6;
-constexpr int kNo = 7;
+constexpr int kOk = CDlgMessageBox::kIdOk;
+constexpr int kYes = CDlgMessageBox::kIdYes;
+constexpr int kNo = CDlgMessageBox::kIdNo;
 
 // Control ids of the templates.
-constexpr int kIdNext = 1018;
-constexpr int kIdBack = 1082;
-constexpr int kIdManual = 1151;
-constexpr int kIdDynamicIp = 1147;
-constexpr int kIdStaticIp = 1151;
-constexpr int kIdPppoe = 1149;
-constexpr int kIdPptp = 1148;
-constexpr int kIdL2tp = 1146;
-constexpr int kIdAutoDetect = 1152;
-constexpr int kIdAccount = 1040;
-constexpr int kIdPassword = 1041;
-constexpr int kIdCheckAccounts = 1146;
-constexpr int kIdTunnelTitle = 1170;
+constexpr int kIdNext = CQelvaneDlg::kIdNext;
+constexpr int kIdBack = CQelvaneDlg::kIdBack;
+constexpr int kIdManual = CQelvaneDlg::kIdManual;
+constexpr int kIdDynamicIp = CSetup5Dlg::kIdDynamicIp;
+constexpr int kIdStaticIp = CSetup5Dlg::kIdStaticIp;
+constexpr int kIdPppoe = CSetup5Dlg::kIdPppoe;
+constexpr int kIdPptp = CSetup5Dlg::kIdPptp;
+constexpr int kIdL2tp = CSetup5Dlg::kIdL2tp;
+constexpr int kIdAutoDetect = CSetup5Dlg::kIdAutoDetect;
+constexpr int kIdAccount = CPPOESetDlg::kIdAccount;
+constexpr int kIdPassword = CPPOESetDlg::kIdPassword;
+constexpr int kIdCheckAccounts = CPPOESetDlg::kIdCheckAccounts;
+constexpr int kIdTunnelTitle = CPPTPSettingDlg::kIdTitle;
 
 void ShortPause(std::chrono::milliseconds length) {
     SleepFor(length / 50);
@@ -102,62 +106,61 @@ TEST_P(WizardTypeRunTest, WelcomeToFinishSetsTheRouterUp) {
 
 INSTANTIATE_TEST_SUITE_P(
     Types, WizardTypeRunTest,
-    ::testing::Values(TypeRun{"Dynamic", kIdDynamicIp, [](WizardTour&) {}, routersim::kWanDynamic,
-                              [](const routersim::RouterState&) {}},
-                      TypeRun{"Static", kIdStaticIp,
-                              [](WizardTour& tour) {
-                                  tour.ExpectPage(kPageStaticIp);
-                                  tour.SetAddress(kPageStaticIp, 1030, QStringLiteral("198.51.100.7"));
-                                  tour.SetAddress(kPageStaticIp, 1031, QStringLiteral("255.255.255.0"));
-                                  tour.SetAddress(kPageStaticIp, 1032, QStringLiteral("198.51.100.1"));
-                                  tour.SetAddress(kPageStaticIp, 1033, QStringLiteral("198.51.100.1"));
-                                  tour.ClickNext();
-                              },
-                              routersim::kWanStatic,
-                              [](const routersim::RouterState& state) {
-                                  EXPECT_EQ(state.staticIp.ip, "198.51.100.7");
-                                  EXPECT_EQ(state.staticIp.gateway, "198.51.100.1");
-                                  EXPECT_EQ(state.wanIp, "198.51.100.7");
-                              }},
-                      TypeRun{"Pppoe", kIdPppoe,
-                              [](WizardTour& tour) {
-                                  tour.ExpectPage(kPagePppoe);
-                                  tour.Type(kPagePppoe, kIdAccount, QString::fromLatin1(kIspUser));
-                                  tour.Type(kPagePppoe, kIdPassword, QString::fromLatin1(kIspPassword));
-                                  tour.ClickNext();
-                              },
-                              routersim::kWanPppoe,
-                              [](const routersim::RouterState& state) {
-                                  EXPECT_EQ(state.pppoe.user, kIspUser);
-                                  EXPECT_EQ(state.pppoe.password, kIspPassword);
-                              }},
-                      TypeRun{"Pptp", kIdPptp,
-                              [](WizardTour& tour) {
-                                  tour.ExpectPage(kPageTunnel);
-                                  tour.SetAddress(kPageTunnel, 1118, QStringLiteral("198.51.100.20"));
-                                  tour.Type(kPageTunnel, 1119, QString::fromLatin1(kIspUser));
-                                  tour.Type(kPageTunnel, 1120, QString::fromLatin1(kIspPassword));
-                                  tour.Select(kPageTunnel, 1121, 1);  // dynamic addressing
-                                  tour.ClickNext();
-                              },
-                              routersim::kWanPptp,
-                              [](const routersim::RouterState& state) {
-                                  EXPECT_EQ(state.pptp.server, "198.51.100.20");
-                                  EXPECT_EQ(state.pptp.user, kIspUser);
-                              }},
-                      TypeRun{"L2tp", kIdL2tp,
-                              [](WizardTour& tour) {
-                                  tour.ExpectPage(kPageTunnel);
-                                  tour.SetAddress(kPageTunnel, 1118, QStringLiteral("198.51.100.21"));
-                                  tour.Type(kPageTunnel, 1119, QString::fromLatin1(kIspUser));
-                                  tour.Type(kPageTunnel, 1120, QString::fromLatin1(kIspPassword));
-                                  tour.Select(kPageTunnel, 1121, 1);
-                                  tour.ClickNext();
-                              },
-                              routersim::kWanL2tp,
-                              [](const routersim::RouterState& state) {
-                                  EXPECT_EQ(state.l2tp.server, "198.51.100.21");
-                              }}),
+    ::testing::Values(
+        TypeRun{"Dynamic", kIdDynamicIp, [](WizardTour&) {}, routersim::kWanDynamic,
+                [](const routersim::RouterState&) {}},
+        TypeRun{"Static", kIdStaticIp,
+                [](WizardTour& tour) {
+                    tour.ExpectPage(kPageStaticIp);
+                    tour.SetAddress(kPageStaticIp, CStaticIpDlg::kIdIp, QStringLiteral("198.51.100.7"));
+                    tour.SetAddress(kPageStaticIp, CStaticIpDlg::kIdMask, QStringLiteral("255.255.255.0"));
+                    tour.SetAddress(kPageStaticIp, CStaticIpDlg::kIdGateway, QStringLiteral("198.51.100.1"));
+                    tour.SetAddress(kPageStaticIp, CStaticIpDlg::kIdDns1, QStringLiteral("198.51.100.1"));
+                    tour.ClickNext();
+                },
+                routersim::kWanStatic,
+                [](const routersim::RouterState& state) {
+                    EXPECT_EQ(state.staticIp.ip, "198.51.100.7");
+                    EXPECT_EQ(state.staticIp.gateway, "198.51.100.1");
+                    EXPECT_EQ(state.wanIp, "198.51.100.7");
+                }},
+        TypeRun{"Pppoe", kIdPppoe,
+                [](WizardTour& tour) {
+                    tour.ExpectPage(kPagePppoe);
+                    tour.Type(kPagePppoe, kIdAccount, QString::fromLatin1(kIspUser));
+                    tour.Type(kPagePppoe, kIdPassword, QString::fromLatin1(kIspPassword));
+                    tour.ClickNext();
+                },
+                routersim::kWanPppoe,
+                [](const routersim::RouterState& state) {
+                    EXPECT_EQ(state.pppoe.user, kIspUser);
+                    EXPECT_EQ(state.pppoe.password, kIspPassword);
+                }},
+        TypeRun{"Pptp", kIdPptp,
+                [](WizardTour& tour) {
+                    tour.ExpectPage(kPageTunnel);
+                    tour.SetAddress(kPageTunnel, CPPTPSettingDlg::kIdServer, QStringLiteral("198.51.100.20"));
+                    tour.Type(kPageTunnel, CPPTPSettingDlg::kIdAccount, QString::fromLatin1(kIspUser));
+                    tour.Type(kPageTunnel, CPPTPSettingDlg::kIdPassword, QString::fromLatin1(kIspPassword));
+                    tour.Select(kPageTunnel, CPPTPSettingDlg::kIdAddressMode, 1);  // dynamic addressing
+                    tour.ClickNext();
+                },
+                routersim::kWanPptp,
+                [](const routersim::RouterState& state) {
+                    EXPECT_EQ(state.pptp.server, "198.51.100.20");
+                    EXPECT_EQ(state.pptp.user, kIspUser);
+                }},
+        TypeRun{"L2tp", kIdL2tp,
+                [](WizardTour& tour) {
+                    tour.ExpectPage(kPageTunnel);
+                    tour.SetAddress(kPageTunnel, CPPTPSettingDlg::kIdServer, QStringLiteral("198.51.100.21"));
+                    tour.Type(kPageTunnel, CPPTPSettingDlg::kIdAccount, QString::fromLatin1(kIspUser));
+                    tour.Type(kPageTunnel, CPPTPSettingDlg::kIdPassword, QString::fromLatin1(kIspPassword));
+                    tour.Select(kPageTunnel, CPPTPSettingDlg::kIdAddressMode, 1);
+                    tour.ClickNext();
+                },
+                routersim::kWanL2tp,
+                [](const routersim::RouterState& state) { EXPECT_EQ(state.l2tp.server, "198.51.100.21"); }}),
     [](const ::testing::TestParamInfo<TypeRun>& info) { return std::string(info.param.name); });
 
 TEST(WizardRun, PppoeTourWithDetectionAndWpa2) {

@@ -18,8 +18,8 @@
 
 namespace page_test {
 
-inline constexpr int kBoxTitle = 1211;
-inline constexpr int kBoxMessage = 1212;
+inline constexpr int kBoxTitle = CDlgMessageBox::kIdTitle;
+inline constexpr int kBoxMessage = CDlgMessageBox::kIdMessage;
 
 struct ShownBox {
     int count = 0;

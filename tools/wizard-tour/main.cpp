@@ -59,17 +59,21 @@ int main(int argc, char** argv) {
     }
     app.SetManualOpener([](const QString&) {});
 
-    const QString shotDirectory = parser.isSet(shots) ? parser.value(shots) : QDir::currentPath() + QStringLiteral("/tour");
+    const QString shotDirectory =
+        parser.isSet(shots) ? parser.value(shots) : QDir::currentPath() + QStringLiteral("/tour");
     CQelvaneDlg window(app);
     WizardTour tour(window);
     tour.SetShotDirectory(shotDirectory);
-    tour.SetLog([](const QString& step) { std::printf("  %s\n", qPrintable(step)); std::fflush(stdout); });
+    tour.SetLog([](const QString& step) {
+        std::printf("  %s\n", qPrintable(step));
+        std::fflush(stdout);
+    });
     QString wanAddress;
     if (parser.isSet(looks)) {
         AddLooksTour(tour);
     } else {
-        AddPppoeTour(tour,
-                     {parser.value(account), parser.value(password), parser.value(key), parser.isSet(chinese)});
+        AddPppoeTour(
+            tour, {parser.value(account), parser.value(password), parser.value(key), parser.isSet(chinese)});
         tour.Add(QStringLiteral("finish"), [&] {
             wanAddress = tour.TextOf(kPageResult, kResultPageWanIpField);
             return true;
@@ -95,7 +99,8 @@ int main(int argc, char** argv) {
     tour.Start();
     const int result = window.DoModal();
     app.ReleaseLibrary();
-    std::printf("Screenshots: %lld in %s\n", static_cast<long long>(tour.Shots().size()), qPrintable(shotDirectory));
+    std::printf("Screenshots: %lld in %s\n", static_cast<long long>(tour.Shots().size()),
+                qPrintable(shotDirectory));
     if (result != kFinishedResult || wanAddress.isEmpty()) {
         std::printf("The wizard ended without a WAN address.\n");
         return 1;

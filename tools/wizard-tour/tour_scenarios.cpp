@@ -1,34 +1,27 @@
 #include "tour_scenarios.h"
 
+#include "mac_clone_page.h"
+#include "main_window.h"
+#include "message_box.h"
 #include "page_flow.h"
+#include "pppoe_page.h"
+#include "security_page.h"
+#include "validation.h"
+#include "wan_type_page.h"
 #include "wizard_tour.h"
 
 namespace {
 
-// Control ids of the templates the tour uses.
-constexpr int kIdAutoDetect = 1152;
-constexpr int kIdPppoeAccount = 1040;
-constexpr int kIdPppoePassword = 1041;
-constexpr int kIdCheckAccounts = 1146;
-constexpr int kIdSecurityMode = 1126;
-constexpr int kIdPassphrase = 1141;
 constexpr int kIdResultWanIp = kResultPageWanIpField;
-constexpr int kSecurityWpa2Index = 3;
-constexpr int kOk = 1;
+constexpr int kSecurityWpa2Index = kSecurityWpa2;
+constexpr int kOk = CDlgMessageBox::kIdOk;
 
 }  // namespace
 
 void AddLooksTour(WizardTour& tour) {
-    constexpr int kIdWebLink = 1147;
-    constexpr int kIdStaticIp = 1151;
-    constexpr int kIdPppoe = 1149;
-    constexpr int kIdMac = 1038;
-    constexpr int kIdRestoreMac = 1147;
-    constexpr int kIdAuth = 1127;
-    constexpr int kIdKeyType = 1128;
-    constexpr int kSecurityWepIndex = 1;
+    constexpr int kSecurityWepIndex = kSecurityWep;
     tour.ExpectPage(kPageWelcome);
-    tour.Hover(-1, kIdWebLink, QStringLiteral("hover-web-link"));
+    tour.Hover(-1, CQelvaneDlg::kIdWebLink, QStringLiteral("hover-web-link"));
     tour.ClickNext();
     for (int page : {kPageSetup1, kPageSetup2, kPageSetup3, kPageSetup4}) {
         tour.ExpectPage(page);
@@ -36,28 +29,28 @@ void AddLooksTour(WizardTour& tour) {
     }
     tour.AnswerMessageBox(kOk);
     tour.ExpectPage(kPageWanType);
-    tour.Hover(kPageWanType, kIdStaticIp, QStringLiteral("hover-choice"));
-    tour.Click(kPageWanType, kIdStaticIp);
+    tour.Hover(kPageWanType, CSetup5Dlg::kIdStaticIp, QStringLiteral("hover-choice"));
+    tour.Click(kPageWanType, CSetup5Dlg::kIdStaticIp);
     tour.ExpectPage(kPageStaticIp, QStringLiteral("static-ip"));
     tour.ClickBack();
     tour.ExpectPage(kPageWanType);
-    tour.Click(kPageWanType, kIdPppoe);
+    tour.Click(kPageWanType, CSetup5Dlg::kIdPppoe);
     tour.ExpectPage(kPagePppoe);
-    tour.Type(kPagePppoe, kIdPppoeAccount, QStringLiteral("demo@isp.example"));
-    tour.Type(kPagePppoe, kIdPppoePassword, QStringLiteral("demo-pass"));
+    tour.Type(kPagePppoe, CPPOESetDlg::kIdAccount, QStringLiteral("demo@isp.example"));
+    tour.Type(kPagePppoe, CPPOESetDlg::kIdPassword, QStringLiteral("demo-pass"));
     tour.ClickNext();
     tour.ExpectPage(kPageMacClone);
-    tour.Type(kPageMacClone, kIdMac, QStringLiteral("00:1A:2B"));
+    tour.Type(kPageMacClone, CMacCloneDlg::kIdMac, QStringLiteral("00:1A:2B"));
     tour.ClickNext();
     tour.AnswerMessageBox(kOk, QStringLiteral("mac-warning"));
-    tour.Click(kPageMacClone, kIdRestoreMac);
+    tour.Click(kPageMacClone, CMacCloneDlg::kIdRestore);
     tour.ClickNext();
     tour.ExpectPage(kPageWireless, QStringLiteral("wireless"));
     tour.ClickNext();
     tour.ExpectPage(kPageSecurity);
-    tour.Select(kPageSecurity, kIdSecurityMode, kSecurityWepIndex);
-    tour.Select(kPageSecurity, kIdAuth, 1);
-    tour.Select(kPageSecurity, kIdKeyType, 1);
+    tour.Select(kPageSecurity, CSecuritySettingDlg::kIdSecurity, kSecurityWepIndex);
+    tour.Select(kPageSecurity, CSecuritySettingDlg::kIdAuth, 1);
+    tour.Select(kPageSecurity, CSecuritySettingDlg::kIdKeyType, 1);
     tour.ExpectPage(kPageSecurity, QStringLiteral("security-wep"));
     tour.ShootAbout(QStringLiteral("about"));
 }
@@ -81,15 +74,15 @@ void AddPppoeTour(WizardTour& tour, const PppoeTourSettings& settings) {
     tour.AnswerMessageBox(kOk, QStringLiteral("connect-ok"));
 
     tour.ExpectPage(kPageWanType, QStringLiteral("connection-type"));
-    tour.Click(kPageWanType, kIdAutoDetect);
+    tour.Click(kPageWanType, CSetup5Dlg::kIdAutoDetect);
     tour.ShootProgress(QStringLiteral("progress-detect"));
     tour.AnswerMessageBox(kOk, QStringLiteral("detected"), QStringLiteral("PPPoE"));
 
     tour.ExpectPage(kPagePppoe);
-    tour.Type(kPagePppoe, kIdPppoeAccount, settings.account);
-    tour.Type(kPagePppoe, kIdPppoePassword, settings.password);
+    tour.Type(kPagePppoe, CPPOESetDlg::kIdAccount, settings.account);
+    tour.Type(kPagePppoe, CPPOESetDlg::kIdPassword, settings.password);
     tour.ExpectPage(kPagePppoe, QStringLiteral("pppoe"));
-    tour.Click(kPagePppoe, kIdCheckAccounts);
+    tour.Click(kPagePppoe, CPPOESetDlg::kIdCheckAccounts);
     tour.ShootProgress(QStringLiteral("progress-check"));
     tour.AnswerMessageBox(kOk, QStringLiteral("accounts-checked"));
     tour.ClickNext();
@@ -99,8 +92,8 @@ void AddPppoeTour(WizardTour& tour, const PppoeTourSettings& settings) {
     tour.ExpectPage(kPageWireless, QStringLiteral("wireless"));
     tour.ClickNext();
     tour.ExpectPage(kPageSecurity);
-    tour.Select(kPageSecurity, kIdSecurityMode, kSecurityWpa2Index);
-    tour.Type(kPageSecurity, kIdPassphrase, settings.wirelessKey);
+    tour.Select(kPageSecurity, CSecuritySettingDlg::kIdSecurity, kSecurityWpa2Index);
+    tour.Type(kPageSecurity, CSecuritySettingDlg::kIdPassphrase, settings.wirelessKey);
     tour.ExpectPage(kPageSecurity, QStringLiteral("security"));
     tour.ClickNext();
     tour.ShootProgress(QStringLiteral("progress-save"));

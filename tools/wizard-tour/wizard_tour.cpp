@@ -88,15 +88,15 @@ QWidget* WizardTour::Control(int page, int controlId) const {
 }
 
 void WizardTour::ClickNext() {
-    Click(-1, 1018);
+    Click(-1, CQelvaneDlg::kIdNext);
 }
 
 void WizardTour::ClickBack() {
-    Click(-1, 1082);
+    Click(-1, CQelvaneDlg::kIdBack);
 }
 
 void WizardTour::ClickExit() {
-    Click(-1, 1083);
+    Click(-1, CQelvaneDlg::kIdExit);
 }
 
 void WizardTour::Click(int page, int controlId) {
@@ -265,7 +265,8 @@ void WizardTour::AnswerMessageBox(int controlId, const QString& shotName, const 
         }
         if (!checkText.isEmpty()) {
             if (!box->Message().contains(checkText)) {
-                Fail(QStringLiteral("the message box says \"%1\", not \"%2\"").arg(box->Message(), checkText));
+                Fail(
+                    QStringLiteral("the message box says \"%1\", not \"%2\"").arg(box->Message(), checkText));
                 return true;
             }
         }
@@ -307,9 +308,10 @@ void WizardTour::AnswerLinkError(const QString& shotName) {
             return false;
         }
         Narrate(QStringLiteral("the router cannot be reached: press \"%1\"")
-                    .arg(ButtonName(window->GetDlgItem(1105))));
+                    .arg(ButtonName(window->GetDlgItem(CLookInfo::kIdRetry))));
         Shoot(window, shotName);
-        QPointer<QAbstractButton> retry(qobject_cast<QAbstractButton*>(window->GetDlgItem(1105)));
+        QPointer<QAbstractButton> retry(
+            qobject_cast<QAbstractButton*>(window->GetDlgItem(CLookInfo::kIdRetry)));
         Later([retry] {
             if (retry) {
                 QTest::mouseClick(retry, Qt::LeftButton);

@@ -11,10 +11,8 @@
 
 namespace {
 
-constexpr int kIdRetry = 1105;
-
 constexpr ControlTemplate kLinkErrorControls[] = {
-    {kIdRetry, ControlKind::Button, lang::kLinkErrorCaptions[0], 145, 78, 50, 14},
+    {CLookInfo::kIdRetry, ControlKind::Button, lang::kLinkErrorCaptions[0], 145, 78, 50, 14},
 };
 
 constexpr DialogTemplate kLinkErrorTemplate{kLinkErrorTemplateId, 338, 98, false, kLinkErrorControls};

@@ -12,6 +12,9 @@ class CLookInfo : public CPolygonDialog {
     Q_OBJECT
 
 public:
+    // Control ids of the page's template (the tour and the tests use them).
+    static constexpr int kIdRetry = 1105;
+
     explicit CLookInfo(CQelvaneApp& app, QWidget* parent = nullptr);
 
 protected:

@@ -17,29 +17,23 @@
 namespace {
 
 constexpr int kTemplateId = 157;
-constexpr int kIdTitle = 1171;
-constexpr int kIdAttention = 1168;
-constexpr int kIdMacLabel = 1061;
-constexpr int kIdMac = 1038;
-constexpr int kIdClone = 1146;
-constexpr int kIdRestore = 1147;
 
 constexpr ControlTemplate kControls[] = {
     {kIdStepNumber, ControlKind::Static, u"7", 16, 0, 30, 48},
-    {kIdTitle, ControlKind::Static, lang::kMacCloneCaptions[0], 44, 15, 229, 21},
+    {CMacCloneDlg::kIdTitle, ControlKind::Static, lang::kMacCloneCaptions[0], 44, 15, 229, 21},
     // Two lines of the note end above the title rule under them.
-    {kIdAttention, ControlKind::Static, lang::kMacCloneCaptions[1], 150, 25, 277, 22},
-    {kIdMacLabel, ControlKind::Static, lang::kMacCloneCaptions[2], 88, 88, 66, 8,
+    {CMacCloneDlg::kIdAttention, ControlKind::Static, lang::kMacCloneCaptions[1], 150, 25, 277, 22},
+    {CMacCloneDlg::kIdMacLabel, ControlKind::Static, lang::kMacCloneCaptions[2], 88, 88, 66, 8,
      kStyleRightAligned | kStyleSingleLine},
-    {kIdMac, ControlKind::Edit, u"", 184, 88, 104, 14},
-    {kIdClone, ControlKind::Button, lang::kMacCloneCaptions[3], 116, 110, 78, 14},
-    {kIdRestore, ControlKind::Button, lang::kMacCloneCaptions[4], 219, 110, 84, 14},
+    {CMacCloneDlg::kIdMac, ControlKind::Edit, u"", 184, 88, 104, 14},
+    {CMacCloneDlg::kIdClone, ControlKind::Button, lang::kMacCloneCaptions[3], 116, 110, 78, 14},
+    {CMacCloneDlg::kIdRestore, ControlKind::Button, lang::kMacCloneCaptions[4], 219, 110, 84, 14},
 };
 
 constexpr DialogTemplate kTemplate{kTemplateId, 434, 212, true, kControls};
 
 // The field the warning of the page check is about.
-constexpr WarningField kWarningFields[] = {{lang::kMacAddressInvalid, kIdMac}};
+constexpr WarningField kWarningFields[] = {{lang::kMacAddressInvalid, CMacCloneDlg::kIdMac}};
 
 }  // namespace
 

@@ -14,6 +14,14 @@ class CMacCloneDlg : public CWizardPage {
     Q_OBJECT
 
 public:
+    // Control ids of the page's template (the tour and the tests use them).
+    static constexpr int kIdTitle = 1171;
+    static constexpr int kIdAttention = 1168;
+    static constexpr int kIdMacLabel = 1061;
+    static constexpr int kIdMac = 1038;
+    static constexpr int kIdClone = 1146;
+    static constexpr int kIdRestore = 1147;
+
     explicit CMacCloneDlg(WizardHost& host, QWidget* parent = nullptr);
 
     bool UpdateData(bool saveAndValidate) override;

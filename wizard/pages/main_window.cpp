@@ -39,39 +39,26 @@ namespace {
 constexpr int kMainWindowTemplateId = 102;
 constexpr int kAboutTemplateId = 100;
 
-constexpr int kIdWebLink = 1147;
-constexpr int kIdPageArea = 1104;
-constexpr int kIdBack = 1082;
-constexpr int kIdNext = 1018;
-constexpr int kIdExit = 1083;
-constexpr int kIdModel = 1213;
-constexpr int kIdProduct = 1214;
-constexpr int kIdVersion = 1215;
-constexpr int kIdManual = 1151;
-constexpr int kIdAboutIcon = 1000;
-constexpr int kIdAboutName = 1001;
-constexpr int kIdAboutVersion = 1002;
-
 // Back and Manual share a place; at most one of them shows.
 constexpr ControlTemplate kMainWindowControls[] = {
-    {kIdWebLink, ControlKind::Hotspot, u"webURL", 312, 19, 98, 14},
-    {kIdPageArea, ControlKind::Static, u"", 0, 43, 432, 210, kStyleHidden},
-    {kIdBack, ControlKind::Button, u"Back", 225, 258, 50, 14},
-    {kIdNext, ControlKind::Button, u"Next", 296, 258, 50, 14},
-    {kIdExit, ControlKind::Button, u"Exit", 367, 258, 50, 14},
-    {kIdModel, ControlKind::Static, u"Model No.", 6, 262, 116, 11, kStyleSingleLine},
-    {kIdProduct, ControlKind::Static, u"Product Name", 6, 280, 138, 11, kStyleSingleLine},
-    {kIdVersion, ControlKind::Static, u"Version No.", 338, 280, 70, 11, kStyleSingleLine},
-    {kIdManual, ControlKind::Button, u"Manual", 225, 258, 50, 14},
+    {CQelvaneDlg::kIdWebLink, ControlKind::Hotspot, u"webURL", 312, 19, 98, 14},
+    {CQelvaneDlg::kIdPageArea, ControlKind::Static, u"", 0, 43, 432, 210, kStyleHidden},
+    {CQelvaneDlg::kIdBack, ControlKind::Button, u"Back", 225, 258, 50, 14},
+    {CQelvaneDlg::kIdNext, ControlKind::Button, u"Next", 296, 258, 50, 14},
+    {CQelvaneDlg::kIdExit, ControlKind::Button, u"Exit", 367, 258, 50, 14},
+    {CQelvaneDlg::kIdModel, ControlKind::Static, u"Model No.", 6, 262, 116, 11, kStyleSingleLine},
+    {CQelvaneDlg::kIdProduct, ControlKind::Static, u"Product Name", 6, 280, 138, 11, kStyleSingleLine},
+    {CQelvaneDlg::kIdVersion, ControlKind::Static, u"Version No.", 338, 280, 70, 11, kStyleSingleLine},
+    {CQelvaneDlg::kIdManual, ControlKind::Button, u"Manual", 225, 258, 50, 14},
 };
 constexpr DialogTemplate kMainWindowTemplate{kMainWindowTemplateId, 435, 308, false, kMainWindowControls};
 
 // The About box: the program's icon, its name and version, and OK, laid out
 // on the message box's face so that it wears the same skin.
 constexpr ControlTemplate kAboutControls[] = {
-    {kIdAboutIcon, ControlKind::Picture, u"", 19, 22, 21, 20},
-    {kIdAboutName, ControlKind::Static, u"App Name", 61, 14, 232, 12, kStyleSingleLine},
-    {kIdAboutVersion, ControlKind::Static, u"Version No.", 61, 32, 200, 10, kStyleSingleLine},
+    {CQelvaneDlg::kIdAboutIcon, ControlKind::Picture, u"", 19, 22, 21, 20},
+    {CQelvaneDlg::kIdAboutName, ControlKind::Static, u"App Name", 61, 14, 232, 12, kStyleSingleLine},
+    {CQelvaneDlg::kIdAboutVersion, ControlKind::Static, u"Version No.", 61, 32, 200, 10, kStyleSingleLine},
     {1, ControlKind::Button, u"OK", 145, 54, 38, 13, kStyleDefaultButton},
 };
 constexpr DialogTemplate kAboutTemplate{kAboutTemplateId, 328, 74, false, kAboutControls};

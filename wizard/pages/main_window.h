@@ -26,6 +26,20 @@ class CQelvaneDlg : public CPolygonDialog, public WizardHost {
     Q_OBJECT
 
 public:
+    // Control ids of the page's template (the tour and the tests use them).
+    static constexpr int kIdWebLink = 1147;
+    static constexpr int kIdPageArea = 1104;
+    static constexpr int kIdBack = 1082;
+    static constexpr int kIdNext = 1018;
+    static constexpr int kIdExit = 1083;
+    static constexpr int kIdModel = 1213;
+    static constexpr int kIdProduct = 1214;
+    static constexpr int kIdVersion = 1215;
+    static constexpr int kIdManual = 1151;
+    static constexpr int kIdAboutIcon = 1000;
+    static constexpr int kIdAboutName = 1001;
+    static constexpr int kIdAboutVersion = 1002;
+
     explicit CQelvaneDlg(CQelvaneApp& app, QWidget* parent = nullptr);
     ~CQelvaneDlg() override;
 

@@ -19,63 +19,57 @@
 namespace {
 
 constexpr int kTemplateId = 189;
-constexpr int kIdTitle = 1171;
-constexpr int kIdSecurityLabel = 1131;
-constexpr int kIdSecurity = 1126;
-constexpr int kIdAuthLabel = 1132;
-constexpr int kIdAuth = 1127;
-constexpr int kIdKeyTypeLabel = 1133;
-constexpr int kIdKeyType = 1128;
-constexpr int kIdTransmitKeyLabel = 1135;
-constexpr int kIdTransmitKey = 1129;
-constexpr int kIdWepKeyLabel = 1134;
-constexpr int kIdWepKey = 1130;
-constexpr int kIdWpaTypeLabel = 1144;
-constexpr int kIdWpaType = 1139;
-constexpr int kIdWpaKeyLabel = 1145;
-constexpr int kIdPassphrase = 1141;
-constexpr int kIdLengthHint = 1137;
-constexpr int kIdKeyTimeLabel = 1143;
-constexpr int kIdKeyTime = 1142;
-constexpr int kIdRangeHint = 1138;
-constexpr int kIdSecurityNote = 1203;
-constexpr int kIdWepNote = 1205;
 
 constexpr std::uint32_t kModeRow = kStyleHidden;  // shown by the security list only
 
 constexpr ControlTemplate kControls[] = {
     {kIdStepNumber, ControlKind::Static, u"9", 16, 0, 30, 40},
-    {kIdTitle, ControlKind::Static, lang::kSecurityCaptions[0], 44, 15, 346, 28},
-    {kIdSecurityLabel, ControlKind::Static, lang::kSecurityCaptions[1], 53, 69, 101, 12},
-    {kIdSecurity, ControlKind::DropList, u"", 158, 65, 60, 50},
-    {kIdAuthLabel, ControlKind::Static, lang::kSecurityCaptions[2], 53, 91, 101, 12, kModeRow},
-    {kIdAuth, ControlKind::DropList, u"", 158, 87, 60, 46, kModeRow},
-    {kIdKeyTypeLabel, ControlKind::Static, lang::kSecurityCaptions[3], 53, 113, 101, 12, kModeRow},
-    {kIdKeyType, ControlKind::DropList, u"", 158, 109, 60, 51, kModeRow},
-    {kIdTransmitKeyLabel, ControlKind::Static, lang::kSecurityCaptions[4], 53, 135, 101, 12, kModeRow},
-    {kIdTransmitKey, ControlKind::DropList, u"", 158, 131, 60, 54, kModeRow},
-    {kIdWepKeyLabel, ControlKind::Static, lang::kSecurityCaptions[5], 53, 156, 101, 12, kModeRow},
-    {kIdWepKey, ControlKind::Edit, u"", 158, 152, 134, 12, kModeRow},
-    {kIdWpaTypeLabel, ControlKind::Static, lang::kSecurityCaptions[6], 53, 91, 101, 12, kModeRow},
-    {kIdWpaType, ControlKind::DropList, u"", 158, 87, 60, 37, kModeRow},
-    {kIdWpaKeyLabel, ControlKind::Static, lang::kSecurityCaptions[7], 53, 113, 101, 12, kModeRow},
-    {kIdPassphrase, ControlKind::Edit, u"", 158, 109, 134, 12, kModeRow},
-    {kIdLengthHint, ControlKind::Static, lang::kSecurityCaptions[8], 296, 109, 110, 12, kModeRow},
-    {kIdKeyTimeLabel, ControlKind::Static, lang::kSecurityCaptions[9], 53, 135, 101, 12, kModeRow},
-    {kIdKeyTime, ControlKind::Edit, u"", 158, 131, 134, 12, kModeRow | kStyleDigitsOnly},
-    {kIdRangeHint, ControlKind::Static, lang::kSecurityCaptions[10], 296, 131, 101, 12, kModeRow},
-    {kIdSecurityNote, ControlKind::Static, lang::kSecurityCaptions[11], 50, 166, 352, 46},
-    {kIdWepNote, ControlKind::Static, lang::kSecurityCaptions[12], 50, 173, 351, 35, kModeRow},
+    {CSecuritySettingDlg::kIdTitle, ControlKind::Static, lang::kSecurityCaptions[0], 44, 15, 346, 28},
+    {CSecuritySettingDlg::kIdSecurityLabel, ControlKind::Static, lang::kSecurityCaptions[1], 53, 69, 101, 12},
+    {CSecuritySettingDlg::kIdSecurity, ControlKind::DropList, u"", 158, 65, 60, 50},
+    {CSecuritySettingDlg::kIdAuthLabel, ControlKind::Static, lang::kSecurityCaptions[2], 53, 91, 101, 12,
+     kModeRow},
+    {CSecuritySettingDlg::kIdAuth, ControlKind::DropList, u"", 158, 87, 60, 46, kModeRow},
+    {CSecuritySettingDlg::kIdKeyTypeLabel, ControlKind::Static, lang::kSecurityCaptions[3], 53, 113, 101, 12,
+     kModeRow},
+    {CSecuritySettingDlg::kIdKeyType, ControlKind::DropList, u"", 158, 109, 60, 51, kModeRow},
+    {CSecuritySettingDlg::kIdTransmitKeyLabel, ControlKind::Static, lang::kSecurityCaptions[4], 53, 135, 101,
+     12, kModeRow},
+    {CSecuritySettingDlg::kIdTransmitKey, ControlKind::DropList, u"", 158, 131, 60, 54, kModeRow},
+    {CSecuritySettingDlg::kIdWepKeyLabel, ControlKind::Static, lang::kSecurityCaptions[5], 53, 156, 101, 12,
+     kModeRow},
+    {CSecuritySettingDlg::kIdWepKey, ControlKind::Edit, u"", 158, 152, 134, 12, kModeRow},
+    {CSecuritySettingDlg::kIdWpaTypeLabel, ControlKind::Static, lang::kSecurityCaptions[6], 53, 91, 101, 12,
+     kModeRow},
+    {CSecuritySettingDlg::kIdWpaType, ControlKind::DropList, u"", 158, 87, 60, 37, kModeRow},
+    {CSecuritySettingDlg::kIdWpaKeyLabel, ControlKind::Static, lang::kSecurityCaptions[7], 53, 113, 101, 12,
+     kModeRow},
+    {CSecuritySettingDlg::kIdPassphrase, ControlKind::Edit, u"", 158, 109, 134, 12, kModeRow},
+    {CSecuritySettingDlg::kIdLengthHint, ControlKind::Static, lang::kSecurityCaptions[8], 296, 109, 110, 12,
+     kModeRow},
+    {CSecuritySettingDlg::kIdKeyTimeLabel, ControlKind::Static, lang::kSecurityCaptions[9], 53, 135, 101, 12,
+     kModeRow},
+    {CSecuritySettingDlg::kIdKeyTime, ControlKind::Edit, u"", 158, 131, 134, 12, kModeRow | kStyleDigitsOnly},
+    {CSecuritySettingDlg::kIdRangeHint, ControlKind::Static, lang::kSecurityCaptions[10], 296, 131, 101, 12,
+     kModeRow},
+    {CSecuritySettingDlg::kIdSecurityNote, ControlKind::Static, lang::kSecurityCaptions[11], 50, 166, 352,
+     46},
+    {CSecuritySettingDlg::kIdWepNote, ControlKind::Static, lang::kSecurityCaptions[12], 50, 173, 351, 35,
+     kModeRow},
 };
 
 constexpr DialogTemplate kTemplate{kTemplateId, 418, 212, true, kControls};
 
 // The rows each security mode shows; every other mode-dependent control hides.
-constexpr std::array kWepRows{kIdWepNote,      kIdAuthLabel,   kIdAuth,
-                              kIdKeyTypeLabel, kIdKeyType,     kIdTransmitKeyLabel,
-                              kIdTransmitKey,  kIdWepKeyLabel, kIdWepKey};
-constexpr std::array kWpaRows{kIdWpaTypeLabel, kIdWpaType,      kIdWpaKeyLabel, kIdPassphrase,
-                              kIdLengthHint,   kIdKeyTimeLabel, kIdKeyTime,     kIdRangeHint};
+constexpr std::array kWepRows{CSecuritySettingDlg::kIdWepNote,     CSecuritySettingDlg::kIdAuthLabel,
+                              CSecuritySettingDlg::kIdAuth,        CSecuritySettingDlg::kIdKeyTypeLabel,
+                              CSecuritySettingDlg::kIdKeyType,     CSecuritySettingDlg::kIdTransmitKeyLabel,
+                              CSecuritySettingDlg::kIdTransmitKey, CSecuritySettingDlg::kIdWepKeyLabel,
+                              CSecuritySettingDlg::kIdWepKey};
+constexpr std::array kWpaRows{CSecuritySettingDlg::kIdWpaTypeLabel, CSecuritySettingDlg::kIdWpaType,
+                              CSecuritySettingDlg::kIdWpaKeyLabel,  CSecuritySettingDlg::kIdPassphrase,
+                              CSecuritySettingDlg::kIdLengthHint,   CSecuritySettingDlg::kIdKeyTimeLabel,
+                              CSecuritySettingDlg::kIdKeyTime,      CSecuritySettingDlg::kIdRangeHint};
 
 constexpr char16_t kDefaultKeyTime[] = u"3600";
 
@@ -87,9 +81,9 @@ void FillList(QComboBox* list, const CLanguageTable& table, std::initializer_lis
 
 // The field each warning of the page check is about.
 constexpr WarningField kWarningFields[] = {
-    {lang::kWepKeyInvalid, kIdWepKey},
-    {lang::kWpaKeyInvalid, kIdPassphrase},
-    {lang::kKeyTimeInvalid, kIdKeyTime},
+    {lang::kWepKeyInvalid, CSecuritySettingDlg::kIdWepKey},
+    {lang::kWpaKeyInvalid, CSecuritySettingDlg::kIdPassphrase},
+    {lang::kKeyTimeInvalid, CSecuritySettingDlg::kIdKeyTime},
 };
 
 }  // namespace

@@ -10,24 +10,23 @@
 
 namespace {
 
-constexpr int kIdIpLabel = 1182;
-constexpr int kIdMaskLabel = 1074;
-constexpr int kIdGatewayLabel = 1075;
-constexpr int kIdDns1Label = 1076;
-constexpr int kIdDns2Label = 1077;
-
 constexpr ControlTemplate kStaticIpControls[] = {
     {kIdStepNumber, ControlKind::Static, u"6", 16, 0, 30, 48},
     {CStaticIpDlg::kIdTitle, ControlKind::Static, lang::kStaticIpCaptions[0], 44, 14, 326, 40},
-    {kIdIpLabel, ControlKind::Static, lang::kStaticIpCaptions[1], 77, 63, 100, 15, kStyleRightAligned},
+    {CStaticIpDlg::kIdIpLabel, ControlKind::Static, lang::kStaticIpCaptions[1], 77, 63, 100, 15,
+     kStyleRightAligned},
     {CStaticIpDlg::kIdIp, ControlKind::IpAddress, u"", 202, 63, 100, 15},
-    {kIdMaskLabel, ControlKind::Static, lang::kStaticIpCaptions[2], 77, 85, 100, 15, kStyleRightAligned},
+    {CStaticIpDlg::kIdMaskLabel, ControlKind::Static, lang::kStaticIpCaptions[2], 77, 85, 100, 15,
+     kStyleRightAligned},
     {CStaticIpDlg::kIdMask, ControlKind::IpAddress, u"", 202, 85, 100, 15},
-    {kIdGatewayLabel, ControlKind::Static, lang::kStaticIpCaptions[3], 77, 107, 100, 15, kStyleRightAligned},
+    {CStaticIpDlg::kIdGatewayLabel, ControlKind::Static, lang::kStaticIpCaptions[3], 77, 107, 100, 15,
+     kStyleRightAligned},
     {CStaticIpDlg::kIdGateway, ControlKind::IpAddress, u"", 202, 107, 100, 15},
-    {kIdDns1Label, ControlKind::Static, lang::kStaticIpCaptions[4], 77, 129, 100, 15, kStyleRightAligned},
+    {CStaticIpDlg::kIdDns1Label, ControlKind::Static, lang::kStaticIpCaptions[4], 77, 129, 100, 15,
+     kStyleRightAligned},
     {CStaticIpDlg::kIdDns1, ControlKind::IpAddress, u"", 202, 129, 100, 15},
-    {kIdDns2Label, ControlKind::Static, lang::kStaticIpCaptions[5], 77, 151, 100, 15, kStyleRightAligned},
+    {CStaticIpDlg::kIdDns2Label, ControlKind::Static, lang::kStaticIpCaptions[5], 77, 151, 100, 15,
+     kStyleRightAligned},
     {CStaticIpDlg::kIdDns2, ControlKind::IpAddress, u"", 202, 151, 100, 15},
 };
 

@@ -16,6 +16,11 @@ public:
     static constexpr int kIdGateway = 1032;
     static constexpr int kIdDns1 = 1033;
     static constexpr int kIdDns2 = 1034;
+    static constexpr int kIdIpLabel = 1182;
+    static constexpr int kIdMaskLabel = 1074;
+    static constexpr int kIdGatewayLabel = 1075;
+    static constexpr int kIdDns1Label = 1076;
+    static constexpr int kIdDns2Label = 1077;
 
     explicit CStaticIpDlg(WizardHost& host, QWidget* parent = nullptr);
 

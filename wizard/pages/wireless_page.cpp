@@ -18,37 +18,29 @@
 namespace {
 
 constexpr int kTemplateId = 187;
-constexpr int kIdTitle = 1171;
-constexpr int kIdNote = 1203;
-constexpr int kIdSsidLabel = 1114;
-constexpr int kIdSsid = 1108;
-constexpr int kIdModeLabel = 1115;
-constexpr int kIdMode = 1111;
-constexpr int kIdChannelLabel = 1116;
-constexpr int kIdChannel = 1112;
-constexpr int kIdBroadcastLabel = 1117;
-constexpr int kIdBroadcast = 1113;
 
 constexpr int kChannelCount = 13;
 
 constexpr ControlTemplate kControls[] = {
     {kIdStepNumber, ControlKind::Static, u"8", 16, 0, 30, 40},
-    {kIdTitle, ControlKind::Static, lang::kWirelessCaptions[0], 44, 15, 265, 16},
-    {kIdNote, ControlKind::Static, lang::kWirelessCaptions[1], 72, 28, 348, 18, kStyleRightAligned},
-    {kIdSsidLabel, ControlKind::Static, lang::kWirelessCaptions[2], 67, 56, 118, 12},
-    {kIdSsid, ControlKind::Edit, u"", 186, 54, 85, 12, kStyleNone, kSsidLimit},
-    {kIdModeLabel, ControlKind::Static, lang::kWirelessCaptions[3], 67, 83, 118, 16},
-    {kIdMode, ControlKind::DropList, u"", 186, 83, 82, 85},
-    {kIdChannelLabel, ControlKind::Static, lang::kWirelessCaptions[4], 67, 110, 118, 16},
-    {kIdChannel, ControlKind::DropList, u"", 186, 110, 83, 148},
-    {kIdBroadcastLabel, ControlKind::Static, lang::kWirelessCaptions[5], 67, 137, 118, 16},
-    {kIdBroadcast, ControlKind::CheckBox, u"", 186, 137, 16, 12},
+    {CWirelessSettingDlg::kIdTitle, ControlKind::Static, lang::kWirelessCaptions[0], 44, 15, 265, 16},
+    {CWirelessSettingDlg::kIdNote, ControlKind::Static, lang::kWirelessCaptions[1], 72, 28, 348, 18,
+     kStyleRightAligned},
+    {CWirelessSettingDlg::kIdSsidLabel, ControlKind::Static, lang::kWirelessCaptions[2], 67, 56, 118, 12},
+    {CWirelessSettingDlg::kIdSsid, ControlKind::Edit, u"", 186, 54, 85, 12, kStyleNone, kSsidLimit},
+    {CWirelessSettingDlg::kIdModeLabel, ControlKind::Static, lang::kWirelessCaptions[3], 67, 83, 118, 16},
+    {CWirelessSettingDlg::kIdMode, ControlKind::DropList, u"", 186, 83, 82, 85},
+    {CWirelessSettingDlg::kIdChannelLabel, ControlKind::Static, lang::kWirelessCaptions[4], 67, 110, 118, 16},
+    {CWirelessSettingDlg::kIdChannel, ControlKind::DropList, u"", 186, 110, 83, 148},
+    {CWirelessSettingDlg::kIdBroadcastLabel, ControlKind::Static, lang::kWirelessCaptions[5], 67, 137, 118,
+     16},
+    {CWirelessSettingDlg::kIdBroadcast, ControlKind::CheckBox, u"", 186, 137, 16, 12},
 };
 
 constexpr DialogTemplate kTemplate{kTemplateId, 434, 212, true, kControls};
 
 // The field the warning of the page check is about.
-constexpr WarningField kWarningFields[] = {{lang::kSsidInvalid, kIdSsid}};
+constexpr WarningField kWarningFields[] = {{lang::kSsidInvalid, CWirelessSettingDlg::kIdSsid}};
 
 }  // namespace
 

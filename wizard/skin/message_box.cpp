@@ -16,22 +16,15 @@
 
 namespace {
 
-constexpr int kIdPicture = 1163;
-constexpr int kIdTitle = 1211;
-constexpr int kIdMessage = 1212;
-constexpr int kIdOk = 1;
-constexpr int kIdYes = 6;
-constexpr int kIdNo = 7;
-
 // The box's layout in dialog units.
 constexpr ControlTemplate kMessageBoxControls[] = {
-    {kIdPicture, ControlKind::Picture, u"", 8, 12, 43, 41},
-    {kIdTitle, ControlKind::Static, u"", 61, 5, 232, 18},
+    {CDlgMessageBox::kIdPicture, ControlKind::Picture, u"", 8, 12, 43, 41},
+    {CDlgMessageBox::kIdTitle, ControlKind::Static, u"", 61, 5, 232, 18},
     // The message runs to the box's right margin.
-    {kIdMessage, ControlKind::Static, u"", 61, 18, 257, 36},
-    {kIdYes, ControlKind::Button, u"Yes", 110, 54, 38, 13, kStyleHidden | kStyleGroupStart},
-    {kIdOk, ControlKind::Button, u"OK", 127, 54, 38, 13, kStyleDefaultButton},
-    {kIdNo, ControlKind::Button, u"NO", 166, 54, 38, 13, kStyleHidden},
+    {CDlgMessageBox::kIdMessage, ControlKind::Static, u"", 61, 18, 257, 36},
+    {CDlgMessageBox::kIdYes, ControlKind::Button, u"Yes", 110, 54, 38, 13, kStyleHidden | kStyleGroupStart},
+    {CDlgMessageBox::kIdOk, ControlKind::Button, u"OK", 127, 54, 38, 13, kStyleDefaultButton},
+    {CDlgMessageBox::kIdNo, ControlKind::Button, u"NO", 166, 54, 38, 13, kStyleHidden},
 };
 
 constexpr DialogTemplate kMessageBoxTemplate{kMessageBoxTemplateId, 328, 74, false, kMessageBoxControls};
@@ -70,7 +63,8 @@ bool CDlgMessageBox::OnInitDialog() {
     connect(no, &QAbstractButton::clicked, this, [this] { EndDialog(kResultNo); });
 
     QApplication::beep();
-    Item<CHwDisplayPic>(kIdPicture)->LoadPicture(FormatString(u"%sSkin\\MsgBox_%d.bmp", GetModuleDir(), type_));
+    Item<CHwDisplayPic>(kIdPicture)
+        ->LoadPicture(FormatString(u"%sSkin\\MsgBox_%d.bmp", GetModuleDir(), type_));
 
     const bool question = type_ == kMessageQuestion;
     yes->setVisible(question);

@@ -28,6 +28,14 @@ class CDlgMessageBox : public CPolygonDialog {
     Q_OBJECT
 
 public:
+    // Control ids of the page's template (the tour and the tests use them).
+    static constexpr int kIdPicture = 1163;
+    static constexpr int kIdTitle = 1211;
+    static constexpr int kIdMessage = 1212;
+    static constexpr int kIdOk = 1;
+    static constexpr int kIdYes = 6;
+    static constexpr int kIdNo = 7;
+
     explicit CDlgMessageBox(QWidget* parent = nullptr);
 
     void SetContent(int type, const QString& title, const QString& message);
