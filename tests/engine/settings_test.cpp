@@ -98,8 +98,10 @@ TEST(LanguageId, MapsLocalesToWindowsLanguageIds) {
 
 TEST(OpenableUrl, WebAddressesStayAndEverythingElseIsAFileBesideTheProgram) {
     const QString dir = QStringLiteral("/opt/qelvane/");
-    EXPECT_EQ(OpenableUrl(u"https://www.example.com/manual"_qs, dir), QUrl(u"https://www.example.com/manual"_qs));
-    EXPECT_EQ(OpenableUrl(u"manual\\guide.pdf"_qs, dir), QUrl::fromLocalFile(u"/opt/qelvane/manual/guide.pdf"_qs));
+    EXPECT_EQ(OpenableUrl(u"https://www.example.com/manual"_qs, dir),
+              QUrl(u"https://www.example.com/manual"_qs));
+    EXPECT_EQ(OpenableUrl(u"manual\\guide.pdf"_qs, dir),
+              QUrl::fromLocalFile(u"/opt/qelvane/manual/guide.pdf"_qs));
     EXPECT_EQ(OpenableUrl(u"/usr/share/doc/q.pdf"_qs, dir), QUrl::fromLocalFile(u"/usr/share/doc/q.pdf"_qs));
     // A name with a colon is still a file, and "..": stays a path.
     EXPECT_TRUE(OpenableUrl(u"C:\\Manual\\guide.pdf"_qs, dir).isLocalFile());

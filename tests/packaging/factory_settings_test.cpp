@@ -30,7 +30,9 @@ Values ReadAll(const QString& programDir) {
     return values;
 }
 
-QString WithSeparator(const QString& dir) { return QDir(dir).absolutePath() + u'/'; }
+QString WithSeparator(const QString& dir) {
+    return QDir(dir).absolutePath() + u'/';
+}
 
 TEST(FactorySettings, ShippedFileHoldsTheValuesTheProgramAssumesWithoutIt) {
     const QTemporaryDir empty;

@@ -7,8 +7,11 @@ TEST(PageFlow, ForwardPathOfEveryWanType) {
     const struct {
         int wanType;
         int settingsPage;
-    } types[] = {{kWanStaticIp, kPageStaticIp}, {kWanDynamicIp, kPageMacClone}, {kWanPppoe, kPagePppoe},
-                 {kWanPptp, kPageTunnel},       {kWanL2tp, kPageTunnel}};
+    } types[] = {{kWanStaticIp, kPageStaticIp},
+                 {kWanDynamicIp, kPageMacClone},
+                 {kWanPppoe, kPagePppoe},
+                 {kWanPptp, kPageTunnel},
+                 {kWanL2tp, kPageTunnel}};
     for (const auto& type : types) {
         int page = kPageWelcome;
         int visited = 0;

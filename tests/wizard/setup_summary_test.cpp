@@ -3,6 +3,7 @@
 #include "setup_summary.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -11,6 +12,9 @@
 
 #include <sys/stat.h>
 
+#include "page_test_helpers.h"
+#include "result_page.h"
+#include "validation.h"
 #include "widget_test_app.h"
 
 namespace {
@@ -64,6 +68,35 @@ TEST(SetupSummary, OnlyItsOwnerCanReadItAndItSaysWhatWasSetIncludingTheCode) {
     ASSERT_TRUE(WriteSummaryPdf(path, summary));
     ASSERT_EQ(stat(path.toLocal8Bit().constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+// The result page hands on only what the router confirmed: the code and the
+// summary button show after a confirmed save and not after one it did not take.
+TEST(SetupSummary, TheResultPageOffersTheCodeOnlyForAConfirmedSave) {
+    TestHost host;
+    host.App().wirelessParams.ssid = "Qelvane";
+    host.App().securityParams.mode = kSecurityWpa2;
+    host.App().securityParams.passphrase = "QelvaneDemo2024";
+    host.App().wanStatus.extraText = "Qelvane";
+    auto page = page_test::OpenPage<CResultDlg>(host);
+    QWidget* code = page->GetDlgItem(1209);
+    ASSERT_NE(code, nullptr);
+    EXPECT_TRUE(code->isVisible());
+    EXPECT_FALSE(static_cast<QLabel*>(code)->pixmap().isNull());
+
+    QTemporaryDir directory;
+    const QString path = directory.path() + QStringLiteral("/summary.pdf");
+    ASSERT_TRUE(page->SaveSummaryTo(path));
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        EXPECT_TRUE(Output(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
+                        .contains(QStringLiteral("Qelvane")));
+    }
+
+    host.Findings().saveConfirmed = false;
+    page->hide();
+    page->show();
+    EXPECT_FALSE(code->isVisible());
+    EXPECT_FALSE(page->GetDlgItem(1210)->isVisible());
 }
 
 }  // namespace

@@ -114,7 +114,7 @@ void DrawButtonScenes(GalleryOutput& output) {
     ApplyCheckSkin(box, QString());
     const struct {
         bool checked, hover, enabled;
-    } states[] = {{false, false, true}, {false, true, true}, {true, false, true},
+    } states[] = {{false, false, true}, {false, true, true},   {true, false, true},
                   {true, true, true},   {false, false, false}, {true, false, false}};
     for (int i = 0; i < 6; ++i) {
         box->SetCheck(states[i].checked ? 1 : 0);

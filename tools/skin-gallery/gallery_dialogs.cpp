@@ -82,9 +82,12 @@ void SaveProgress(GalleryOutput& output) {
 }  // namespace
 
 void DrawDialogScenes(GalleryOutput& output) {
-    SaveShapedFace(output, QStringLiteral("main_window_face"), kMainFace, SkinPath(QStringLiteral("dlgMainUI.bmp")));
-    SaveShapedFace(output, QStringLiteral("link_error_en"), kLinkError, SkinPath(QStringLiteral("en\\link_error.bmp")));
-    SaveShapedFace(output, QStringLiteral("link_error_cn"), kLinkError, SkinPath(QStringLiteral("cn\\link_error.bmp")));
+    SaveShapedFace(output, QStringLiteral("main_window_face"), kMainFace,
+                   SkinPath(QStringLiteral("dlgMainUI.bmp")));
+    SaveShapedFace(output, QStringLiteral("link_error_en"), kLinkError,
+                   SkinPath(QStringLiteral("en\\link_error.bmp")));
+    SaveShapedFace(output, QStringLiteral("link_error_cn"), kLinkError,
+                   SkinPath(QStringLiteral("cn\\link_error.bmp")));
     SaveMessageBox(output, QStringLiteral("message_box_warning"), kMessageWarning, QStringLiteral("Warning"),
                    QStringLiteral("The IP address is not valid. Enter four numbers from 0 to 255, "
                                   "separated by dots."));

@@ -143,17 +143,25 @@ inline constexpr std::array kWirelessPageKeys{
     kTkip,      kAes,   kWpaKeyMode,  kWpaKey,       kWpa2KeyMode, kWpa2Key};
 // The result page's line for a router found away from setting.ini's address.
 inline constexpr QStringView kRouterFoundNote = u"Router Found Note";
-inline constexpr std::array kResultPageKeys{kAuto,         kDisable,       kEnable,         kWep, kWpa, kWpa2,
-                                            kModeBgResult, kModeBgnResult, kRouterFoundNote};
+// The new network handed to a phone, and the summary a user keeps.
+inline constexpr QStringView kJoinCodeName = u"Join Code Name";
+inline constexpr QStringView kSaveSummary = u"Save Summary";
+inline constexpr QStringView kSummaryTitle = u"Summary Title";
+inline constexpr QStringView kSummarySaved = u"Summary Saved";
+inline constexpr QStringView kSummaryNotSaved = u"Summary Not Saved";
+inline constexpr std::array kResultPageKeys{
+    kAuto,         kDisable,        kEnable,          kWep,          kWpa,         kWpa2,
+    kModeBgResult, kModeBgnResult,  kRouterFoundNote, kJoinCodeName, kSaveSummary, kSummaryTitle,
+    kSummarySaved, kSummaryNotSaved};
 // The result page's note on an overdue WAN address: the heading (the minutes
 // waited, %d), then one line per likely cause in the order of NoAddressCause.
 inline constexpr QStringView kNoAddressHeading = u"No Address Heading";
 inline constexpr std::array<QStringView, 6> kNoAddressCauseKeys{
     u"Cause Account Refused", u"Cause No Link",   u"Cause Save Unconfirmed",
     u"Cause Gateway Subnet",  u"Cause No Status", u"Cause No Provider Address"};
-inline constexpr std::array kNoAddressKeys{kNoAddressHeading,      kNoAddressCauseKeys[0], kNoAddressCauseKeys[1],
-                                           kNoAddressCauseKeys[2], kNoAddressCauseKeys[3], kNoAddressCauseKeys[4],
-                                           kNoAddressCauseKeys[5]};
+inline constexpr std::array kNoAddressKeys{
+    kNoAddressHeading,      kNoAddressCauseKeys[0], kNoAddressCauseKeys[1], kNoAddressCauseKeys[2],
+    kNoAddressCauseKeys[3], kNoAddressCauseKeys[4], kNoAddressCauseKeys[5]};
 
 // Captions of the dialog templates (the number labels "1"-"10" are left to
 // show themselves).
@@ -195,11 +203,10 @@ inline constexpr std::array<QStringView, 1> kLinkErrorCaptions{u"Retry"};
 
 // Every group above, for checks over all keys.
 inline constexpr std::array<std::span<const QStringView>, 21> kAllKeyGroups{
-    kProgressKeys,       kMainWindowKeys,   kValidationKeys,      kConnectionPageKeys,
-    kWirelessPageKeys,   kResultPageKeys,   kMainWindowCaptions,  kProgressCaptions,
-    kMessageBoxCaptions, kWelcomeCaptions,  kInstructionCaptions, kConnectionTypeCaptions,
-    kPppoeCaptions,      kStaticIpCaptions, kTunnelCaptions,      kWirelessCaptions,
-    kSecurityCaptions,   kMacCloneCaptions, kResultCaptions,      kLinkErrorCaptions,
+    kProgressKeys,        kMainWindowKeys,         kValidationKeys,   kConnectionPageKeys, kWirelessPageKeys,
+    kResultPageKeys,      kMainWindowCaptions,     kProgressCaptions, kMessageBoxCaptions, kWelcomeCaptions,
+    kInstructionCaptions, kConnectionTypeCaptions, kPppoeCaptions,    kStaticIpCaptions,   kTunnelCaptions,
+    kWirelessCaptions,    kSecurityCaptions,       kMacCloneCaptions, kResultCaptions,     kLinkErrorCaptions,
     kNoAddressKeys};
 
 }  // namespace lang

@@ -6,16 +6,24 @@
 #include "hw_button_kinds.h"
 #include "hw_static.h"
 #include "language_keys.h"
+#include "message_box.h"
 #include "page_skins.h"
 #include "qelvane_app.h"
+#include "qr_code.h"
 #include "setup_steps.h"
+#include "setup_summary.h"
 #include "status_refresher.h"
 #include "text_baseline.h"
 #include "text_codec.h"
 #include "wan_types.h"
+#include "wifi_join_code.h"
 #include "wizard_host.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QPixmap>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <array>
@@ -29,6 +37,10 @@ constexpr int kIdRefresh = 1146;
 constexpr int kIdStatusNote = 1207;
 // Under the title: where the router answered when not at setting.ini's address.
 constexpr int kIdRouterFound = 1208;
+// Right of the upper rows: the code a phone joins the new network with, and
+// beside Refresh the button that keeps the whole summary as a PDF.
+constexpr int kIdJoinCode = 1209;
+constexpr int kIdSaveSummary = 1210;
 
 constexpr int kIdLinkMode = 1196;
 constexpr int kIdIpAddress = 1197;
@@ -60,6 +72,9 @@ constexpr std::array<ResultRow, 11> kRows{{{1067, kIdLinkMode},
                                            {1195, kIdKey}}};
 
 constexpr int kLabelX = 6, kLabelWidth = 138, kFieldX = 183, kFieldWidth = 189, kRowHeight = 12;
+// The rows beside the join code end where it starts; the security rows
+// below it keep the whole width for a long key.
+constexpr int kRowsBesideCode = 9, kCodeX = 337, kBesideCodeWidth = kCodeX - 4 - kFieldX;
 constexpr int RowY(int row) {
     return 48 + row * 12;
 }
@@ -69,13 +84,21 @@ constexpr ControlTemplate Label(int row, QStringView key) {
             RowY(row),          kLabelWidth,         kRowHeight, kStyleSingleLine};
 }
 constexpr ControlTemplate Field(int row) {
-    return {kRows[row].fieldId, ControlKind::Static, u"",        kFieldX,
-            RowY(row),          kFieldWidth,         kRowHeight, kStyleSingleLine};
+    return {kRows[row].fieldId,
+            ControlKind::Static,
+            u"",
+            kFieldX,
+            RowY(row),
+            row < kRowsBesideCode ? kBesideCodeWidth : kFieldWidth,
+            kRowHeight,
+            kStyleSingleLine};
 }
 
 constexpr ControlTemplate kControls[] = {
     {kIdStepNumber, ControlKind::Static, u"10", 9, 0, 30, 48},
-    {kIdTitle, ControlKind::Static, lang::kResultCaptions[0], 44, 15, 280, 20},
+    {kIdTitle, ControlKind::Static, lang::kResultCaptions[0], 44, 15, 214, 20},
+    {kIdSaveSummary, ControlKind::Button, lang::kSaveSummary, 262, 6, 64, 14},
+    {kIdJoinCode, ControlKind::Static, u"", kCodeX, RowY(0), 88, 80},
     {kIdRouterFound, ControlKind::Static, u"", 44, 35, 330, 11, kStyleSingleLine},
     {kIdRefresh, ControlKind::Button, lang::kResultCaptions[1], 330, 6, 60, 14},
     Label(0, lang::kResultCaptions[3]),
@@ -133,6 +156,9 @@ void CResultDlg::StylePage() {
     auto* refresh = Item<CHwBtn_Pic>(kIdRefresh);
     ApplyCommonButtonSkin(refresh, false, QString());
     connect(refresh, &QAbstractButton::clicked, this, &CResultDlg::RefreshResult);
+    auto* saveSummary = Item<CHwBtn_Pic>(kIdSaveSummary);
+    ApplyCommonButtonSkin(saveSummary, false, QString());
+    connect(saveSummary, &QAbstractButton::clicked, this, &CResultDlg::OnSaveSummary);
     for (const ResultRow& row : kRows) {
         auto* field = Item<CHwStatic>(row.fieldId);
         ApplyStaticPairSkin(Item<CHwStatic>(row.labelId), field, 9, true, 9, false);
@@ -186,6 +212,7 @@ void CResultDlg::FillResultFields() {
             FormatString(Lookup(lang::kRouterFoundNote.toString()), router.inUse, router.configured));
         found->setVisible(!App().configuredRouterAddress.empty());
     }
+    ShowJoinCode();
     if (status.extraValue2 == 0) {
         SetField(kIdWirelessMode, Lookup(lang::kModeBgResult.toString()));
     } else if (status.extraValue2 == 1) {
@@ -315,8 +342,71 @@ void CResultDlg::RestartPolling() {
     pollTimer_.start(pollPeriod_);
 }
 
+// Only settings the router confirmed are handed on: a code or a summary of
+// a network that may not exist would send the user after nothing.
+void CResultDlg::ShowJoinCode() {
+    auto* picture = Item<CHwStatic>(kIdJoinCode);
+    auto* saveSummary = GetDlgItem(kIdSaveSummary);
+    const bool confirmed = Host().Findings().saveConfirmed;
+    const std::optional<QrModules> code =
+        confirmed ? EncodeQr(WifiJoinText(App().wirelessParams, App().securityParams).toUtf8())
+                  : std::nullopt;
+    if (picture == nullptr || saveSummary == nullptr) {
+        return;
+    }
+    picture->setVisible(code.has_value());
+    saveSummary->setVisible(code.has_value());
+    if (!code) {
+        return;
+    }
+    // Whole pixels a module, as large as the box allows: a camera reads
+    // sharp edges best.
+    const int side = std::min(picture->width(), picture->height());
+    const int scale = std::max(1, side / (code->size + 8));
+    picture->setPixmap(QPixmap::fromImage(JoinCodePicture(*code, scale)));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setAccessibleName(Lookup(lang::kJoinCodeName.toString()));
+}
+
+bool CResultDlg::SaveSummaryTo(const QString& path) {
+    SetupSummary summary;
+    summary.title = Lookup(lang::kSummaryTitle.toString());
+    for (const ResultRow& row : kRows) {
+        const QString value = Item<CHwStatic>(row.fieldId)->text();
+        if (!value.isEmpty()) {
+            summary.rows.append({Item<CHwStatic>(row.labelId)->text(), value});
+        }
+    }
+    if (const std::optional<QrModules> code =
+            EncodeQr(WifiJoinText(App().wirelessParams, App().securityParams).toUtf8())) {
+        summary.joinCode = JoinCodePicture(*code, 8);
+    }
+    return WriteSummaryPdf(path, summary);
+}
+
+void CResultDlg::OnSaveSummary() {
+    const QString ssid = ToWide(App().wirelessParams.ssid);
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("%1.pdf").arg(ssid.isEmpty() ? QStringLiteral("router") : ssid));
+    const QString path = QFileDialog::getSaveFileName(window(), Lookup(lang::kSummaryTitle.toString()),
+                                                      suggested, QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString shown = QDir::toNativeSeparators(path);
+    if (SaveSummaryTo(path)) {
+        ShowMessageBox(kMessageInformation, QString(),
+                       FormatString(Lookup(lang::kSummarySaved.toString()), shown));
+    } else {
+        ShowMessageBox(kMessageWarning, Lookup(lang::kWarningTitle.toString()),
+                       FormatString(Lookup(lang::kSummaryNotSaved.toString()), shown));
+    }
+}
+
 void CResultDlg::showEvent(QShowEvent* event) {
     CWizardPage::showEvent(event);
+    ShowJoinCode();
     RestartPolling();
 }
 

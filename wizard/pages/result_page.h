@@ -55,6 +55,10 @@ public:
     void SetReadPause(PauseFunction pause);
     void SetNoAddressCauseDelay(int milliseconds) { causeDelayMs_ = milliseconds; }
 
+    // The summary of what was set, with the join code, as a PDF at path
+    // (what "Save summary..." writes once a file is chosen).
+    bool SaveSummaryTo(const QString& path);
+
 protected:
     void StylePage() override;
     void AfterTranslation() override;
@@ -63,6 +67,9 @@ protected:
 
 private:
     void OnPollTick();
+    // The join code and the summary button, for a save the router confirmed.
+    void ShowJoinCode();
+    void OnSaveSummary();
     void StartRead(bool fromPollTimer);
     void OnReadFinished();
     void RestartPolling();

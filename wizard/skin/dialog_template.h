@@ -37,7 +37,7 @@ enum ControlStyle : std::uint32_t {
 struct ControlTemplate {
     int id;
     ControlKind kind;
-    QStringView caption;  // a language key; empty for none
+    QStringView caption;      // a language key; empty for none
     int x, y, width, height;  // dialog units
     std::uint32_t style = kStyleNone;
     int textLimit = 0;  // edits: most characters accepted; 0 for no limit
@@ -46,7 +46,7 @@ struct ControlTemplate {
 struct DialogTemplate {
     int id;
     int width, height;  // dialog units
-    bool child;  // a page inside another window rather than a window of its own
+    bool child;         // a page inside another window rather than a window of its own
     std::span<const ControlTemplate> controls;
 };
 

@@ -64,27 +64,27 @@ QWidget* MakeButton(const ControlTemplate& control, QWidget* parent) {
 
 QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
     switch (control.kind) {
-    case ControlKind::Static:
-        return MakeStatic(control, parent);
-    case ControlKind::Picture:
-        return new CHwDisplayPic(parent);
-    case ControlKind::Button:
-        return MakeButton<CHwBtn_Pic>(control, parent);
-    case ControlKind::Hotspot:
-        return MakeButton<CHwBtn_Hotspot>(control, parent);
-    case ControlKind::CheckBox:
-    case ControlKind::Radio:
-        return MakeChkRadio(control, parent);
-    case ControlKind::Edit:
-        return MakeEdit(control, parent);
-    case ControlKind::DropList: {
-        auto* list = new QComboBox(parent);
-        list->setFont(DialogTemplateFont());
-        list->setStyle(DropListStyle());
-        return list;
-    }
-    case ControlKind::IpAddress:
-        return new CIpAddressCtrl(parent);
+        case ControlKind::Static:
+            return MakeStatic(control, parent);
+        case ControlKind::Picture:
+            return new CHwDisplayPic(parent);
+        case ControlKind::Button:
+            return MakeButton<CHwBtn_Pic>(control, parent);
+        case ControlKind::Hotspot:
+            return MakeButton<CHwBtn_Hotspot>(control, parent);
+        case ControlKind::CheckBox:
+        case ControlKind::Radio:
+            return MakeChkRadio(control, parent);
+        case ControlKind::Edit:
+            return MakeEdit(control, parent);
+        case ControlKind::DropList: {
+            auto* list = new QComboBox(parent);
+            list->setFont(DialogTemplateFont());
+            list->setStyle(DropListStyle());
+            return list;
+        }
+        case ControlKind::IpAddress:
+            return new CIpAddressCtrl(parent);
     }
     return nullptr;
 }

@@ -42,7 +42,8 @@ ControlColours CWndCommonAttr::GetCtlColorBrush(ColorRef text, ColorRef backgrou
     ControlColours colours;
     colours.text = text == kNoColour ? textColour_ : text;
     colours.transparent = transparent_;
-    colours.background = transparent_ ? kNoColour : (background == kNoColour ? backgroundColour_ : background);
+    colours.background =
+        transparent_ ? kNoColour : (background == kNoColour ? backgroundColour_ : background);
     return colours;
 }
 
