@@ -1,5 +1,9 @@
 #include "x_input.h"
 
+#include <sys/prctl.h>
+
+#include <csignal>
+
 #include "test_environment.h"
 
 #include <QApplication>
@@ -29,6 +33,9 @@ std::unique_ptr<QProcess> StartServer(QString& display) {
     }
     auto process = std::make_unique<QProcess>();
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The server dies with the test program: one that crashed would
+    // otherwise leave it holding ctest's output pipe until the time-out.
+    process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     // The display number arrives on standard output once clients can connect.
     process->start(server, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                             QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
