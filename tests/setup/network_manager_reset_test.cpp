@@ -27,9 +27,9 @@ ConnectionSettings FixedProfile() {
     settings[QStringLiteral("ipv4")] = {
         {QStringLiteral("method"), QStringLiteral("manual")},
         {QStringLiteral("address-data"),
-         QVariant::fromValue(QList<QVariantMap>{{{QStringLiteral("address"), QStringLiteral("192.168.1.10")},
-                                                 {QStringLiteral("prefix"), 24u}}})},
-        {QStringLiteral("gateway"), QStringLiteral("192.168.1.1")},
+         QVariant::fromValue(QList<QVariantMap>{
+             {{QStringLiteral("address"), QStringLiteral("127.0.1.10")}, {QStringLiteral("prefix"), 24u}}})},
+        {QStringLiteral("gateway"), QStringLiteral("127.0.1.1")},
         {QStringLiteral("dns"), QVariant::fromValue(QList<uint>{htonl(0x09090909)})},
         {QStringLiteral("ignore-auto-dns"), true},
         {QStringLiteral("dns-search"), QStringList{QStringLiteral("home.example")}},
@@ -61,12 +61,12 @@ TEST(DhcpProfile, UndoCommandRestoresTheOldValuesInBothWireForms) {
     ConnectionSettings settings = FixedProfile();
     settings[QStringLiteral("connection")] = {{QStringLiteral("id"), QStringLiteral("Bob's desk")}};
     EXPECT_EQ(DescribeFixedIpv4(settings),
-              QStringLiteral("addresses 192.168.1.10/24, gateway 192.168.1.1, DNS 9.9.9.9"));
-    EXPECT_EQ(UndoCommand(settings),
-              QStringLiteral(
-                  "nmcli connection modify 'Bob'\\''s desk' ipv4.method 'manual' ipv4.addresses "
-                  "'192.168.1.10/24' ipv4.gateway '192.168.1.1' ipv4.dns '9.9.9.9' ipv4.ignore-auto-dns yes "
-                  "&& nmcli connection up 'Bob'\\''s desk'"));
+              QStringLiteral("addresses 127.0.1.10/24, gateway 127.0.1.1, DNS 9.9.9.9"));
+    EXPECT_EQ(
+        UndoCommand(settings),
+        QStringLiteral("nmcli connection modify 'Bob'\\''s desk' ipv4.method 'manual' ipv4.addresses "
+                       "'127.0.1.10/24' ipv4.gateway '127.0.1.1' ipv4.dns '9.9.9.9' ipv4.ignore-auto-dns yes "
+                       "&& nmcli connection up 'Bob'\\''s desk'"));
 
     // Older NetworkManager: [address, prefix, gateway] in network byte order.
     ConnectionSettings old;
@@ -192,8 +192,8 @@ TEST_F(NetworkManagerResetTest, FixedWiredProfileGoesToDhcpIsReactivatedAndTheCh
               QStringLiteral("/org/freedesktop/NetworkManager/ActiveConnection/before"))
         << "the profile was not activated again";
     ASSERT_EQ(log_.size(), 1) << Log().toStdString();
-    for (const char* part : {"eth0", "\"Office desk\"", "method manual", "192.168.1.10/24",
-                             "gateway 192.168.1.1", "nmcli connection modify"}) {
+    for (const char* part : {"eth0", "\"Office desk\"", "method manual", "127.0.1.10/24", "gateway 127.0.1.1",
+                             "nmcli connection modify"}) {
         EXPECT_TRUE(log_[0].contains(QString::fromLatin1(part)))
             << part << " missing in " << Log().toStdString();
     }

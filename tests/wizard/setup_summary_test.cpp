@@ -64,6 +64,11 @@ TEST(SetupSummary, OnlyItsOwnerCanReadItAndItSaysWhatWasSetIncludingTheCode) {
         Output(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), page}).trimmed(),
         join);
 
+    // A folder that does not exist: refused, and nothing is left behind.
+    const QString nowhere = directory.path() + QStringLiteral("/missing/summary.pdf");
+    EXPECT_FALSE(WriteSummaryPdf(nowhere, summary));
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+
     // Saved again over the first: still the owner's alone.
     ASSERT_TRUE(WriteSummaryPdf(path, summary));
     ASSERT_EQ(stat(path.toLocal8Bit().constData(), &status), 0);
