@@ -5,6 +5,7 @@
 #include <QDBusObjectPath>
 #include <QThread>
 
+#include <optional>
 #include <vector>
 
 #include "dhcp_profile.h"
@@ -154,12 +155,10 @@ private:
         if (bus_.OutOfTime()) {
             return State::Connecting;
         }
-        const auto properties =
-            bus_.Properties(adapter.activeConnection, kActiveInterface, adapter.lastError);
+        const auto properties = Properties(adapter.activeConnection, kActiveInterface, adapter);
         if (!properties) {
             return State::Connecting;
         }
-        adapter.lastError.clear();
         enum ActiveState : unsigned { Activated = 2, Deactivating = 3, Deactivated = 4 };
         const unsigned state = properties->value(QStringLiteral("State")).toUInt();
         if (state == Deactivating || state == Deactivated) {
@@ -175,11 +174,24 @@ private:
         return HasIpv4Address(ObjectPath(*ip4Config), adapter) ? State::Up : State::Connecting;
     }
 
+    // A read that the budget's end cut short (or never let out) says nothing
+    // about the adapter, so it leaves the last real answer standing.
+    std::optional<QVariantMap> Properties(const QString& path, const QString& interface, Switched& adapter) {
+        QString error;
+        auto properties = bus_.Properties(path, interface, error);
+        if (properties) {
+            adapter.lastError.clear();
+        } else if (!bus_.OutOfTime()) {
+            adapter.lastError = error;
+        }
+        return properties;
+    }
+
     bool HasIpv4Address(const QString& ip4Config, Switched& adapter) {
         if (!IsObject(ip4Config)) {
             return false;
         }
-        const auto properties = bus_.Properties(ip4Config, kIp4ConfigInterface, adapter.lastError);
+        const auto properties = Properties(ip4Config, kIp4ConfigInterface, adapter);
         return properties &&
                !qdbus_cast<QList<QVariantMap>>(properties->value(QStringLiteral("AddressData"))).isEmpty();
     }
