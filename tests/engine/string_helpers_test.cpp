@@ -3,6 +3,7 @@
 #include "native_path.h"
 #include "program_dir.h"
 #include "quoted_split.h"
+#include "skin_path.h"
 
 #include "program_dir_fixture.h"
 
@@ -98,10 +99,22 @@ TEST(ModuleDir, IsTheExecutablesDirectoryComputedOnce) {
     EXPECT_EQ(ModuleDirFromExecutablePath("prog"), "prog");
 }
 
-TEST(NativePath, OpensBackslashPathsBesideTheProgram) {
+// Skin files open from a program directory given with or without its
+// trailing separator, of either kind, and from the skin's language folders.
+TEST(SkinFilePath, OpensSkinFilesOfTheProgramDirectory) {
     TempProgramDir dir;
     dir.Write("Skin/progress1.png", "png");
-    EXPECT_TRUE(QFile::exists(NativePath(FormatString(u"%sSkin\\progress%d.png", dir.Path(), 1))));
+    dir.Write("Skin/cn/Setup1.bmp", "bmp");
+    QString bare = dir.Path();
+    bare.chop(1);
+    for (const QString& programDir : {dir.Path(), bare, bare + u'\\'}) {
+        EXPECT_TRUE(QFile::exists(NativePath(SkinFilePath(programDir, u"progress1.png"))))
+            << programDir.toStdString();
+        EXPECT_TRUE(QFile::exists(NativePath(SkinFilePath(programDir, u"cn\\Setup1.bmp"))))
+            << programDir.toStdString();
+    }
+    EXPECT_EQ(SkinFilePath(QStringLiteral("C:\\Qelvane\\"), u"logo.ico"), "C:\\Qelvane\\Skin\\logo.ico");
+    EXPECT_EQ(SkinFilePath(QString(), u"logo.ico"), "Skin\\logo.ico");  // relative, never the root
 }
 
 }  // namespace

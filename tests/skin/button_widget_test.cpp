@@ -183,7 +183,7 @@ TEST_F(SkinnedButtons, SkinFunctionsLeaveTheirCascade) {
     EXPECT_EQ(link->VisitedColor(), 0x000000u);
 
     auto* box = new CHwBtn_ChkRadio(window_.get());
-    ApplyCheckSkin(box, QStringLiteral("Tip"));
+    ApplyCheckSkin(box, files_.path() + u'/', QStringLiteral("Tip"));
     EXPECT_EQ(box->StateAttr(5).textColour, 0x604040u);
     EXPECT_EQ(box->LayoutMode(), 1);
     EXPECT_EQ(box->TextFormat(), 0x24u);

@@ -6,6 +6,7 @@
 #include "hw_static.h"
 #include "ip_address_ctrl.h"
 #include "message_box.h"
+#include "program_dir.h"
 #include "modal_watch.h"
 #include "widget_test_app.h"
 
@@ -129,15 +130,15 @@ TEST(MessageBox, QuestionAnswersYesNoOrCancelOnEscape) {
         EXPECT_TRUE(box->GetDlgItem(6)->isVisible());
         QTest::mouseClick(box->GetDlgItem(7), Qt::LeftButton);
     });
-    EXPECT_EQ(ShowMessageBox(kMessageQuestion, u"Exit"_qs, u"Leave?"_qs), kResultNo);
+    EXPECT_EQ(ShowMessageBox(GetModuleDir(), kMessageQuestion, u"Exit"_qs, u"Leave?"_qs), kResultNo);
 
     WhenModalShows([](QWidget* modal) {
         QTest::mouseClick(static_cast<CDlgMessageBox*>(modal)->GetDlgItem(6), Qt::LeftButton);
     });
-    EXPECT_EQ(ShowMessageBox(kMessageQuestion, u"Exit"_qs, u"Leave?"_qs), kResultYes);
+    EXPECT_EQ(ShowMessageBox(GetModuleDir(), kMessageQuestion, u"Exit"_qs, u"Leave?"_qs), kResultYes);
 
     WhenModalShows([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-    EXPECT_EQ(ShowMessageBox(kMessageQuestion, u"Exit"_qs, u"Leave?"_qs), kResultCancel);
+    EXPECT_EQ(ShowMessageBox(GetModuleDir(), kMessageQuestion, u"Exit"_qs, u"Leave?"_qs), kResultCancel);
 }
 
 TEST(MessageBox, OtherTypesShowOkWithTheirTextsAndEnterConfirms) {
@@ -154,7 +155,7 @@ TEST(MessageBox, OtherTypesShowOkWithTheirTextsAndEnterConfirms) {
             EXPECT_FALSE(box->windowFlags() & Qt::WindowStaysOnTopHint);
             QTest::keyClick(modal, Qt::Key_Return);
         });
-        EXPECT_EQ(ShowMessageBox(type, u"Title"_qs, u"Text"_qs), kResultOk) << type;
+        EXPECT_EQ(ShowMessageBox(GetModuleDir(), type, u"Title"_qs, u"Text"_qs), kResultOk) << type;
     }
 }
 

@@ -70,7 +70,7 @@ TEST(NoSkinFolder, TheMessageBoxHasAnEdgeAroundAPlainFace) {
         face = modal->grab().toImage();
         QTest::keyClick(modal, Qt::Key_Return);
     });
-    EXPECT_EQ(ShowMessageBox(kMessageWarning, u"Title"_qs, u"Text"_qs), kResultOk);
+    EXPECT_EQ(ShowMessageBox(GetModuleDir(), kMessageWarning, u"Title"_qs, u"Text"_qs), kResultOk);
     ASSERT_FALSE(face.isNull());
     const QRgb edge = QApplication::palette().color(QPalette::Shadow).rgb();
     const QRgb plain = QApplication::palette().color(QPalette::Window).rgb();

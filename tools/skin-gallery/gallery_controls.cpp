@@ -1,6 +1,5 @@
 // Buttons, hot spots, check boxes, edits and labels in each of their states.
 #include "button_skins.h"
-#include "format_string.h"
 #include "gallery_output.h"
 #include "gallery_scenes.h"
 #include "hw_button_kinds.h"
@@ -8,7 +7,10 @@
 #include "hw_static.h"
 #include "page_skins.h"
 #include "program_dir.h"
+#include "settings_file.h"
+#include "skin_font.h"
 #include "skin_images.h"
+#include "skin_path.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -79,19 +81,19 @@ void DrawButtonScenes(GalleryOutput& output) {
     auto* next = new CHwBtn_Pic(host);
     next->setGeometry(20, 20, 75, 23);
     next->setText(QStringLiteral("Next"));
-    ApplyCommonButtonSkin(next, false, QString());
+    ApplyCommonButtonSkin(next, false, CommonButtonStrip(GetModuleDir(), false));
     SaveButtonStates(output, QStringLiteral("button_common"), next);
 
     auto* ok = new CHwBtn_Pic(host);
     ok->setGeometry(120, 20, 57, 21);
     ok->setText(QStringLiteral("OK"));
-    ApplyCommonButtonSkin(ok, true, QString());
+    ApplyCommonButtonSkin(ok, true, CommonButtonStrip(GetModuleDir(), true));
     SaveButtonStates(output, QStringLiteral("button_little"), ok);
 
     auto* check = new CHwBtn_Pic(host);
     check->setGeometry(200, 20, 138, 23);
     check->setText(QStringLiteral("Check Accounts"));
-    ApplyCommonButtonSkin(check, false, FormatString(u"%s\\Skin\\Button_RestoreDefault.bmp", GetModuleDir()));
+    ApplyCommonButtonSkin(check, false, SkinFilePath(GetModuleDir(), u"Button_RestoreDefault.bmp"));
     SaveButtonStates(output, QStringLiteral("button_restore_default"), check);
 
     auto* link = new CHwBtn_Hotspot(host);
@@ -111,7 +113,7 @@ void DrawButtonScenes(GalleryOutput& output) {
     box->SetKind(CHwBtn_ChkRadio::kKindCheckBox);
     box->setGeometry(20, 120, 160, 20);
     box->setText(QStringLiteral("SSID Broadcast"));
-    ApplyCheckSkin(box, QString());
+    ApplyCheckSkin(box, GetModuleDir(), QString());
     const struct {
         bool checked, hover, enabled;
     } states[] = {{false, false, true}, {false, true, true},   {true, false, true},
@@ -131,7 +133,7 @@ void DrawFieldScenes(GalleryOutput& output) {
     auto* edit = new CHwEdit(host);
     edit->setGeometry(20, 20, 156, 23);
     edit->setText(QStringLiteral("user@isp"));
-    ApplyEditSkin(edit);
+    ApplyEditSkin(edit, CSettingsFile(GetModuleDir()));
     output.Save(QStringLiteral("edit_normal"), OnBackdrop(edit));
     Focus(edit, true);
     output.Save(QStringLiteral("edit_focused"), OnBackdrop(edit));
@@ -143,7 +145,7 @@ void DrawFieldScenes(GalleryOutput& output) {
     // Labels with the page skins, transparent over a page background.
     auto* page = new QLabel;
     page->setAttribute(Qt::WA_DontShowOnScreen);
-    const QImage background = LoadSkinImage(FormatString(u"%sSkin\\Background2.bmp", GetModuleDir()));
+    const QImage background = LoadSkinImage(SkinFilePath(GetModuleDir(), u"Background2.bmp"));
     page->setPixmap(QPixmap::fromImage(background));
     page->resize(background.isNull() ? QSize(651, 345) : background.size());
     page->show();
@@ -167,7 +169,7 @@ void DrawFieldScenes(GalleryOutput& output) {
     ApplyBodyTextSkin(body);
     auto* field = new CHwEdit(page);
     field->setGeometry(267, 137, 156, 23);
-    ApplyEditSkin(field);
+    ApplyEditSkin(field, CSettingsFile(GetModuleDir()));
     for (QWidget* child : page->findChildren<QWidget*>()) {
         child->show();
     }

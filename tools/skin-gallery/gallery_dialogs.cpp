@@ -2,7 +2,6 @@
 // every type, the link-error window in both languages and the progress window.
 #include "button_skins.h"
 #include "dialog_units.h"
-#include "format_string.h"
 #include "gallery_output.h"
 #include "gallery_scenes.h"
 #include "hw_button_kinds.h"
@@ -11,6 +10,7 @@
 #include "message_box.h"
 #include "program_dir.h"
 #include "skin_font.h"
+#include "skin_path.h"
 
 #include <QApplication>
 #include <QPainterPath>
@@ -28,7 +28,7 @@ constexpr ControlTemplate kProgressControls[] = {
 constexpr DialogTemplate kProgress{9102, 302, 80, false, kProgressControls};
 
 QString SkinPath(const QString& name) {
-    return FormatString(u"%sSkin\\%s", GetModuleDir(), name);
+    return SkinFilePath(GetModuleDir(), name);
 }
 
 void Show(QWidget* dialog) {
@@ -44,7 +44,7 @@ void SaveShapedFace(GalleryOutput& output, const QString& name, const DialogTemp
     dialog.SetBackground(background, kSkinKeyColour);
     dialog.Create();
     if (auto* retry = dialog.Item<CHwBtn_Pic>(1105)) {
-        ApplyCommonButtonSkin(retry, false, QString());
+        ApplyCommonButtonSkin(retry, false, CommonButtonStrip(GetModuleDir(), false));
     }
     Show(&dialog);
     output.Save(name, &dialog);
@@ -52,7 +52,7 @@ void SaveShapedFace(GalleryOutput& output, const QString& name, const DialogTemp
 
 void SaveMessageBox(GalleryOutput& output, const QString& name, int type, const QString& title,
                     const QString& text) {
-    CDlgMessageBox box;
+    CDlgMessageBox box(GetModuleDir());
     box.SetContent(type, title, text);
     box.Create();
     Show(&box);

@@ -3,6 +3,9 @@
 // beside this program. Runs on any Qt platform, offscreen included.
 #include "gallery_output.h"
 #include "gallery_scenes.h"
+#include "program_dir.h"
+#include "settings_file.h"
+#include "skin_font.h"
 
 #include <QApplication>
 
@@ -20,6 +23,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    SetSkinFontName(CSettingsFile(GetModuleDir()).GetSkinFontName());
     GalleryOutput output(QString::fromLocal8Bit(argv[1]));
     DrawButtonScenes(output);
     DrawFieldScenes(output);

@@ -37,15 +37,14 @@ constexpr std::array kInstructionTemplates{InstructionTemplate(0), InstructionTe
                                            InstructionTemplate(2), InstructionTemplate(3)};
 
 // The pictures carry words, so each language has its own set.
-QString InstructionBackground(const QString& programDir, int step) {
-    return FormatString(u"%sSkin\\%s\\Setup%d.bmp", programDir, isSimpChinese == 1 ? u"cn" : u"en", step);
+QString InstructionBackground(int step) {
+    return FormatString(u"%s\\Setup%d.bmp", isSimpChinese == 1 ? u"cn" : u"en", step);
 }
 
 }  // namespace
 
 CInstructionPage::CInstructionPage(int step, WizardHost& host, QWidget* parent)
-    : CWizardPage(TemplateIdOf(step), InstructionBackground(host.App().ProgramDir(), step), host, parent),
-      step_(step) {
+    : CWizardPage(TemplateIdOf(step), InstructionBackground(step), host, parent), step_(step) {
     RegisterDialogTemplate(kInstructionTemplates.at(static_cast<std::size_t>(step - kFirstStep)));
 }
 

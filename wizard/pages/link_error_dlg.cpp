@@ -3,11 +3,11 @@
 #include "button_skins.h"
 #include "dialog_template.h"
 #include "dialog_translation.h"
-#include "format_string.h"
 #include "hw_button_kinds.h"
 #include "language_choice.h"
 #include "language_keys.h"
 #include "qelvane_app.h"
+#include "skin_path.h"
 
 namespace {
 
@@ -24,8 +24,7 @@ CLookInfo::CLookInfo(CQelvaneApp& app, QWidget* parent)
     RegisterDialogTemplate(kLinkErrorTemplate);
     // The explanation is part of the picture.
     SetBackground(
-        FormatString(isSimpChinese != 0 ? u"%sSkin\\cn\\link_error.bmp" : u"%sSkin\\en\\link_error.bmp",
-                     app.ProgramDir()),
+        SkinFilePath(app.ProgramDir(), isSimpChinese != 0 ? u"cn\\link_error.bmp" : u"en\\link_error.bmp"),
         kSkinKeyColour);
     // Only Retry leaves the window; a focused Retry still takes Space and Enter.
     SetDiscardEnterEscape(true);
@@ -34,7 +33,7 @@ CLookInfo::CLookInfo(CQelvaneApp& app, QWidget* parent)
 bool CLookInfo::OnInitDialog() {
     CPolygonDialog::OnInitDialog();
     auto* retry = Item<CHwBtn_Pic>(kIdRetry);
-    ApplyCommonButtonSkin(retry, false, QString());
+    ApplyCommonButtonSkin(retry, false, CommonButtonStrip(app_.ProgramDir(), false));
     connect(retry, &QAbstractButton::clicked, this, [this] { OnOK(); });
     retry->setFocus(Qt::OtherFocusReason);
     TranslateDialog(app_.languageTable, *this);

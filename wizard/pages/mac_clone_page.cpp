@@ -2,7 +2,6 @@
 
 #include "button_skins.h"
 #include "dialog_template.h"
-#include "format_string.h"
 #include "hw_button_kinds.h"
 #include "hw_edit.h"
 #include "hw_static.h"
@@ -10,6 +9,7 @@
 #include "page_exchange.h"
 #include "page_skins.h"
 #include "qelvane_app.h"
+#include "skin_path.h"
 #include "text_codec.h"
 #include "validation.h"
 #include "wizard_host.h"
@@ -37,12 +37,8 @@ constexpr WarningField kWarningFields[] = {{lang::kMacAddressInvalid, CMacCloneD
 
 }  // namespace
 
-// This page has always put a separator of its own between the program
-// directory and "Skin"; the doubled separator is harmless once NativePath
-// has turned it into slashes.
 CMacCloneDlg::CMacCloneDlg(WizardHost& host, QWidget* parent)
-    : CWizardPage(kTemplateId, FormatString(u"%s\\Skin\\Background2.bmp", host.App().ProgramDir()), host,
-                  parent) {
+    : CWizardPage(kTemplateId, u"Background2.bmp", host, parent) {
     RegisterDialogTemplate(kTemplate);
 }
 
@@ -51,7 +47,7 @@ void CMacCloneDlg::StylePage() {
     ApplySubtitleSkin(Item<CHwStatic>(kIdAttention));
     ApplyBodyTextSkin(Item<CHwStatic>(kIdMacLabel));
     ApplyEditSkin(Item<CHwEdit>(kIdMac), App().Settings());
-    const QString strip = FormatString(u"%s\\Skin\\Button_RestoreDefault.bmp", App().ProgramDir());
+    const QString strip = SkinFilePath(App().ProgramDir(), u"Button_RestoreDefault.bmp");
     auto* clone = Item<CHwBtn_Pic>(kIdClone);
     auto* restore = Item<CHwBtn_Pic>(kIdRestore);
     ApplyCommonButtonSkin(clone, false, strip);

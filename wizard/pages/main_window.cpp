@@ -2,7 +2,6 @@
 
 #include "button_skins.h"
 #include "dialog_translation.h"
-#include "format_string.h"
 #include "hw_button_kinds.h"
 #include "hw_display_pic.h"
 #include "hw_static.h"
@@ -22,6 +21,7 @@
 #include "security_page.h"
 #include "setup_tasks.h"
 #include "skin_font.h"
+#include "skin_path.h"
 #include "static_ip_page.h"
 #include "tunnel_page.h"
 #include "wan_type_page.h"
@@ -93,7 +93,7 @@ QWidget* FirstField(QWidget& page, bool nextShown) {
 }
 
 QString LogoPath(CQelvaneApp& app) {
-    return NativePath(FormatString(u"%sSkin\\logo.ico", app.ProgramDir()));
+    return NativePath(SkinFilePath(app.ProgramDir(), u"logo.ico"));
 }
 
 }  // namespace
@@ -104,8 +104,10 @@ CQelvaneDlg::CQelvaneDlg(CQelvaneApp& app, QWidget* parent)
     // Boxes shown on their own (the message box) translate their captions
     // with the wizard's language while it runs.
     SetProgramLanguageTable(&app.languageTable);
+    // The skin writes in the face setting.ini names.
+    SetSkinFontName(app.GetSkinFontName());
     icon_ = QIcon(LogoPath(app));
-    SetBackground(FormatString(u"%sSkin\\dlgMainUI.bmp", app.ProgramDir()), kSkinKeyColour);
+    SetBackground(SkinFilePath(app.ProgramDir(), u"dlgMainUI.bmp"), kSkinKeyColour);
 }
 
 CQelvaneDlg::~CQelvaneDlg() {
@@ -128,7 +130,7 @@ bool CQelvaneDlg::OnInitDialog() {
 
 void CQelvaneDlg::StyleControls() {
     for (int id : {kIdBack, kIdNext, kIdExit, kIdManual}) {
-        ApplyCommonButtonSkin(Item<CHwBtn_Pub>(id), false, QString());
+        ApplyCommonButtonSkin(Item<CHwBtn_Pub>(id), false, CommonButtonStrip(app_.ProgramDir(), false));
     }
     auto* link = Item<CHwBtn_Hotspot>(kIdWebLink);
     link->setText(Text(app_, lang::kWebUrl));
@@ -309,8 +311,8 @@ void CQelvaneDlg::OnWebLink() {
 }
 
 void CQelvaneDlg::OnCancel() {
-    if (ShowMessageBox(kMessageQuestion, Text(app_, lang::kExit), Text(app_, lang::kLeaveMessage)) ==
-        kResultYes) {
+    if (ShowMessageBox(app_.ProgramDir(), kMessageQuestion, Text(app_, lang::kExit),
+                       Text(app_, lang::kLeaveMessage)) == kResultYes) {
         DestroyPages();
         EndDialog(0);
     }
@@ -326,7 +328,7 @@ void CQelvaneDlg::contextMenuEvent(QContextMenuEvent* event) {
 void CQelvaneDlg::ShowAbout() {
     RegisterDialogTemplate(kAboutTemplate);
     CPolygonDialog about(kAboutTemplateId, this);
-    about.SetBackground(FormatString(u"%sSkin\\DlgMessageBox.bmp", app_.ProgramDir()), kSkinKeyColour);
+    about.SetBackground(SkinFilePath(app_.ProgramDir(), u"DlgMessageBox.bmp"), kSkinKeyColour);
     if (!about.Create()) {
         return;
     }
@@ -337,7 +339,7 @@ void CQelvaneDlg::ShowAbout() {
     name->SetTextFont(12, GetSkinFontName(), true, false, false, 0);
     ApplyBodyTextSkin(about.Item<CHwStatic>(kIdAboutVersion));
     auto* ok = about.Item<CHwBtn_Pub>(kResultOk);
-    ApplyCommonButtonSkin(ok, true, QString());
+    ApplyCommonButtonSkin(ok, true, CommonButtonStrip(app_.ProgramDir(), true));
     connect(ok, &QAbstractButton::clicked, &about, [&about] { about.EndDialog(kResultOk); });
     TranslateDialog(app_.languageTable, about);
     about.exec();

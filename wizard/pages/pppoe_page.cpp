@@ -1,7 +1,6 @@
 #include "pppoe_page.h"
 
 #include "button_skins.h"
-#include "format_string.h"
 #include "hw_button_kinds.h"
 #include "hw_edit.h"
 #include "hw_static.h"
@@ -10,6 +9,7 @@
 #include "page_exchange.h"
 #include "page_skins.h"
 #include "qelvane_app.h"
+#include "skin_path.h"
 #include "setup_tasks.h"
 #include "validation.h"
 #include "wizard_host.h"
@@ -48,8 +48,7 @@ constexpr WarningField kWarningFields[] = {
 }  // namespace
 
 CPPOESetDlg::CPPOESetDlg(WizardHost& host, QWidget* parent)
-    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background2.bmp", host.App().ProgramDir()), host,
-                  parent) {
+    : CWizardPage(kTemplateId, u"Background2.bmp", host, parent) {
     RegisterDialogTemplate(kPppoeTemplate);
 }
 
@@ -61,8 +60,7 @@ void CPPOESetDlg::StylePage() {
     ApplyEditSkin(Item<CHwEdit>(kIdPassword), App().Settings());
 
     auto* check = Item<CHwBtn_Pic>(kIdCheckAccounts);
-    ApplyCommonButtonSkin(check, false,
-                          FormatString(u"%s\\Skin\\Button_RestoreDefault.bmp", App().ProgramDir()));
+    ApplyCommonButtonSkin(check, false, SkinFilePath(App().ProgramDir(), u"Button_RestoreDefault.bmp"));
     connect(check, &QAbstractButton::clicked, this, [this] { OnCheckAccounts(); });
 }
 

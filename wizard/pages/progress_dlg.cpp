@@ -7,6 +7,7 @@
 #include "qelvane_app.h"
 #include "setup_worker.h"
 #include "skin_images.h"
+#include "skin_path.h"
 
 #include <QMetaObject>
 #include <QPainter>
@@ -57,7 +58,8 @@ bool CProgressDlg::OnInitDialog() {
     SetKeepRegion(true);
     SetTransparentStatics(true);
     for (int frame = 1; frame <= kProgressFrameCount; ++frame) {
-        frames_[frame - 1] = LoadSkinImage(FormatString(u"%sSkin\\progress%d.png", app_.ProgramDir(), frame));
+        frames_[frame - 1] =
+            LoadSkinImage(SkinFilePath(app_.ProgramDir(), FormatString(u"progress%d.png", frame)));
     }
     ShowFrame(1);
     const QImage& first = frames_[0];

@@ -133,8 +133,7 @@ constexpr std::array kSecurityModeKeys{lang::kDisable, lang::kWep, lang::kWpa, l
 }  // namespace
 
 CResultDlg::CResultDlg(WizardHost& host, QWidget* parent)
-    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background3.bmp", host.App().ProgramDir()), host,
-                  parent),
+    : CWizardPage(kTemplateId, u"Background3.bmp", host, parent),
       refresher_(std::make_unique<StatusRefresher>()) {
     RegisterDialogTemplate(kTemplate);
     connect(&pollTimer_, &QTimer::timeout, this, &CResultDlg::OnPollTick);
@@ -154,10 +153,10 @@ void CResultDlg::StylePage() {
     ApplyBodyTextSkin(Item<CHwStatic>(kIdStatusNote));
     ApplyBodyTextSkin(Item<CHwStatic>(kIdRouterFound));
     auto* refresh = Item<CHwBtn_Pic>(kIdRefresh);
-    ApplyCommonButtonSkin(refresh, false, QString());
+    ApplyCommonButtonSkin(refresh, false, CommonButtonStrip(App().ProgramDir(), false));
     connect(refresh, &QAbstractButton::clicked, this, &CResultDlg::RefreshResult);
     auto* saveSummary = Item<CHwBtn_Pic>(kIdSaveSummary);
-    ApplyCommonButtonSkin(saveSummary, false, QString());
+    ApplyCommonButtonSkin(saveSummary, false, CommonButtonStrip(App().ProgramDir(), false));
     connect(saveSummary, &QAbstractButton::clicked, this, &CResultDlg::OnSaveSummary);
     for (const ResultRow& row : kRows) {
         auto* field = Item<CHwStatic>(row.fieldId);
@@ -396,10 +395,10 @@ void CResultDlg::OnSaveSummary() {
     }
     const QString shown = QDir::toNativeSeparators(path);
     if (SaveSummaryTo(path)) {
-        ShowMessageBox(kMessageInformation, QString(),
+        ShowMessageBox(App().ProgramDir(), kMessageInformation, QString(),
                        FormatString(Lookup(lang::kSummarySaved.toString()), shown));
     } else {
-        ShowMessageBox(kMessageWarning, Lookup(lang::kWarningTitle.toString()),
+        ShowMessageBox(App().ProgramDir(), kMessageWarning, Lookup(lang::kWarningTitle.toString()),
                        FormatString(Lookup(lang::kSummaryNotSaved.toString()), shown));
     }
 }

@@ -1,7 +1,6 @@
 #include "security_page.h"
 
 #include "dialog_template.h"
-#include "format_string.h"
 #include "hw_edit.h"
 #include "hw_static.h"
 #include "language_keys.h"
@@ -89,8 +88,7 @@ constexpr WarningField kWarningFields[] = {
 }  // namespace
 
 CSecuritySettingDlg::CSecuritySettingDlg(WizardHost& host, QWidget* parent)
-    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background2.bmp", host.App().ProgramDir()), host,
-                  parent) {
+    : CWizardPage(kTemplateId, u"Background2.bmp", host, parent) {
     RegisterDialogTemplate(kTemplate);
 }
 

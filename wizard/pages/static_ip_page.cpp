@@ -1,6 +1,5 @@
 #include "static_ip_page.h"
 
-#include "format_string.h"
 #include "hw_static.h"
 #include "language_keys.h"
 #include "page_exchange.h"
@@ -42,8 +41,7 @@ constexpr WarningField kWarningFields[] = {
 }  // namespace
 
 CStaticIpDlg::CStaticIpDlg(WizardHost& host, QWidget* parent)
-    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background2.bmp", host.App().ProgramDir()), host,
-                  parent) {
+    : CWizardPage(kTemplateId, u"Background2.bmp", host, parent) {
     RegisterDialogTemplate(kStaticIpTemplate);
 }
 

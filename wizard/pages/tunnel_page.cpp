@@ -1,6 +1,5 @@
 #include "tunnel_page.h"
 
-#include "format_string.h"
 #include "hw_edit.h"
 #include "hw_static.h"
 #include "language_keys.h"
@@ -62,8 +61,7 @@ constexpr WarningField kWarningFields[] = {
 }  // namespace
 
 CPPTPSettingDlg::CPPTPSettingDlg(WizardHost& host, QWidget* parent)
-    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background2.bmp", host.App().ProgramDir()), host,
-                  parent) {
+    : CWizardPage(kTemplateId, u"Background2.bmp", host, parent) {
     RegisterDialogTemplate(kTunnelTemplate);
 }
 

@@ -1,7 +1,6 @@
 #include "wan_type_page.h"
 
 #include "button_skins.h"
-#include "format_string.h"
 #include "hw_button_kinds.h"
 #include "hw_static.h"
 #include "language_choice.h"
@@ -53,8 +52,7 @@ constexpr std::array kTypeButtons{
 }  // namespace
 
 CSetup5Dlg::CSetup5Dlg(WizardHost& host, QWidget* parent)
-    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background2.bmp", host.App().ProgramDir()), host,
-                  parent) {
+    : CWizardPage(kTemplateId, u"Background2.bmp", host, parent) {
     RegisterDialogTemplate(kWanTypeTemplate);
 }
 

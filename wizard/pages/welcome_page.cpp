@@ -1,6 +1,5 @@
 #include "welcome_page.h"
 
-#include "format_string.h"
 #include "hw_static.h"
 #include "language_keys.h"
 #include "qelvane_app.h"
@@ -20,8 +19,7 @@ constexpr DialogTemplate kWelcomeTemplate{CWelcomeDlg::kTemplateId, 434, 212, tr
 }  // namespace
 
 CWelcomeDlg::CWelcomeDlg(WizardHost& host, QWidget* parent)
-    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background1.bmp", host.App().ProgramDir()), host,
-                  parent) {
+    : CWizardPage(kTemplateId, u"Background1.bmp", host, parent) {
     RegisterDialogTemplate(kWelcomeTemplate);
 }
 

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "format_string.h"
 #include "link_error_dlg.h"
 #include "message_box.h"
 #include "native_path.h"
@@ -27,7 +26,7 @@ bool WindowFrontEnd::Tell(const StepMessage& message) {
     // A null key means no title; the "Save OK" box asks for the empty key
     // as its title, and gets what the table gives for it.
     const QString title = message.titleKey.isNull() ? QString() : text(message.titleKey);
-    return ShowMessageBox(type, title, body) == kResultOk;
+    return ShowMessageBox(host_.App().ProgramDir(), type, title, body) == kResultOk;
 }
 
 void WindowFrontEnd::ShowLinkError() {

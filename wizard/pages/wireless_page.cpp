@@ -45,8 +45,7 @@ constexpr WarningField kWarningFields[] = {{lang::kSsidInvalid, CWirelessSetting
 }  // namespace
 
 CWirelessSettingDlg::CWirelessSettingDlg(WizardHost& host, QWidget* parent)
-    : CWizardPage(kTemplateId, FormatString(u"%sSkin\\Background2.bmp", host.App().ProgramDir()), host,
-                  parent) {
+    : CWizardPage(kTemplateId, u"Background2.bmp", host, parent) {
     RegisterDialogTemplate(kTemplate);
 }
 
@@ -57,7 +56,7 @@ void CWirelessSettingDlg::StylePage() {
         ApplyBodyTextSkin(Item<CHwStatic>(label));
     }
     ApplyEditSkin(Item<CHwEdit>(kIdSsid), App().Settings());
-    ApplyCheckSkin(Item<CHwBtn_ChkRadio>(kIdBroadcast), QString());
+    ApplyCheckSkin(Item<CHwBtn_ChkRadio>(kIdBroadcast), App().ProgramDir(), QString());
 }
 
 void CWirelessSettingDlg::AfterTranslation() {

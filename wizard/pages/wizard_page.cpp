@@ -5,6 +5,7 @@
 #include "language_keys.h"
 #include "message_box.h"
 #include "qelvane_app.h"
+#include "skin_path.h"
 #include "reader_names.h"
 #include "skin_font.h"
 #include "wizard_host.h"
@@ -43,9 +44,9 @@ private:
 
 }  // namespace
 
-CWizardPage::CWizardPage(int templateId, const QString& background, WizardHost& host, QWidget* parent)
+CWizardPage::CWizardPage(int templateId, QStringView backgroundFile, WizardHost& host, QWidget* parent)
     : CPolygonDialog(templateId, parent), host_(host) {
-    SetBackground(background, kSkinKeyColour);
+    SetBackground(SkinFilePath(host.App().ProgramDir(), backgroundFile), kSkinKeyColour);
     // Pages do not move the main window: only its own face drags it.
     SetDraggable(false);
 }
@@ -67,7 +68,7 @@ QString CWizardPage::Lookup(const QString& key) {
 }
 
 void CWizardPage::ShowWarning(const QString& key, std::span<const WarningField> fields) {
-    ::ShowWarning(Language(), key);
+    ::ShowWarning(App(), key);
     for (const WarningField& field : fields) {
         if (field.key == key) {
             if (QWidget* control = GetDlgItem(field.controlId)) {
@@ -111,6 +112,8 @@ void CWizardPage::showEvent(QShowEvent* event) {
     CPolygonDialog::showEvent(event);
 }
 
-void ShowWarning(const CLanguageTable& table, const QString& key) {
-    ShowMessageBox(kMessageWarning, table.Lookup(lang::kWarningTitle.toString()), table.Lookup(key));
+void ShowWarning(CQelvaneApp& app, const QString& key) {
+    const CLanguageTable& table = app.languageTable;
+    ShowMessageBox(app.ProgramDir(), kMessageWarning, table.Lookup(lang::kWarningTitle.toString()),
+                   table.Lookup(key));
 }

@@ -28,9 +28,9 @@ class CWizardPage : public CPolygonDialog {
     Q_OBJECT
 
 public:
-    // background: a path under the program directory, backslashes allowed
-    // ("%sSkin\\Background2.bmp" already formatted).
-    CWizardPage(int templateId, const QString& background, WizardHost& host, QWidget* parent);
+    // backgroundFile: the page's picture in the program's skin
+    // ("Background2.bmp", "cn\\Setup1.bmp").
+    CWizardPage(int templateId, QStringView backgroundFile, WizardHost& host, QWidget* parent);
 
     // The check at Next: true when the page's values were accepted and stored;
     // otherwise the page has already shown its warning. Pages without a
@@ -62,5 +62,5 @@ private:
     WizardHost& host_;
 };
 
-// The language table's text for a warning, in the warning box (OK only).
-void ShowWarning(const CLanguageTable& table, const QString& key);
+// The application's text for a warning, in the warning box (OK only).
+void ShowWarning(CQelvaneApp& app, const QString& key);

@@ -1,16 +1,16 @@
 #include "button_skins.h"
 
 #include "button_layout.h"
-#include "format_string.h"
 #include "hw_button_kinds.h"
-#include "program_dir.h"
 #include "skin_font.h"
+#include "skin_path.h"
 
-void ApplyCommonButtonSkin(CHwBtn_Pub* button, bool little, const QString& path) {
-    const QString file = !path.isEmpty() ? path
-                                         : FormatString(u"%sSkin\\CommonButton%s.bmp", GetModuleDir(),
-                                                        little ? u"_Little" : u"");
-    button->SetSkinImage(file, 4, QString(), true);
+QString CommonButtonStrip(const QString& programDir, bool little) {
+    return SkinFilePath(programDir, little ? u"CommonButton_Little.bmp" : u"CommonButton.bmp");
+}
+
+void ApplyCommonButtonSkin(CHwBtn_Pub* button, bool little, const QString& stripPath) {
+    button->SetSkinImage(stripPath, 4, QString(), true);
     button->SetLayout(0);
     button->SetAutoSkin(false);
     button->SetStateTextColor(0, 0xFFFFFF);
@@ -34,11 +34,10 @@ void ApplyLinkHoverLook(CHwBtn_Pub* button, int pointSize, bool bold) {
     button->SetStateTextColor(1, kLinkHoverColour);
 }
 
-void ApplyCheckSkin(CHwBtn_ChkRadio* button, const QString& toolTip) {
-    const QString dir = GetModuleDir();
-    button->SetCursorFromFile(0, FormatString(u"%sSkin\\RadioCheck.cur", dir));
-    button->SetCursorFromFile(2, FormatString(u"%sSkin\\RadioUnCheck.cur", dir));
-    button->SetSkinImage(FormatString(u"%sSkin\\btnCheck_Default.bmp", dir), 6, toolTip, true);
+void ApplyCheckSkin(CHwBtn_ChkRadio* button, const QString& programDir, const QString& toolTip) {
+    button->SetCursorFromFile(0, SkinFilePath(programDir, u"RadioCheck.cur"));
+    button->SetCursorFromFile(2, SkinFilePath(programDir, u"RadioUnCheck.cur"));
+    button->SetSkinImage(SkinFilePath(programDir, u"btnCheck_Default.bmp"), 6, toolTip, true);
     button->SetStateTextColor(0, 0x000000);
     button->SetStateTextColor(1, 0x404040);
     button->SetStateTextColor(2, 0x200000);

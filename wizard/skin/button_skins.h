@@ -9,10 +9,14 @@
 class CHwBtn_ChkRadio;
 class CHwBtn_Pub;
 
-// The common push button picture (Skin\CommonButton.bmp, or the _Little one),
-// or the strip at path when one is given: centred, white caption turning
-// black when hovered and blue when pressed, in the skin font.
-void ApplyCommonButtonSkin(CHwBtn_Pub* button, bool little, const QString& path);
+// The common push button picture of programDir's skin: CommonButton.bmp, or
+// the _Little one.
+QString CommonButtonStrip(const QString& programDir, bool little);
+
+// The common push button look over the strip at stripPath (usually
+// CommonButtonStrip's): centred, white caption turning black when hovered and
+// blue when pressed, in the skin font; little buttons have smaller text.
+void ApplyCommonButtonSkin(CHwBtn_Pub* button, bool little, const QString& stripPath);
 
 // A link's text while the mouse is over it: a dark blue that keeps a
 // contrast of 4.5:1 or more over the pages and the header (the grey and the
@@ -27,6 +31,6 @@ void ApplyLinkButtonSkin(CHwBtn_Pub* button, ColorRef normalColour, unsigned hor
 // The hover look of a link in its font: underlined, in the hover colour.
 void ApplyLinkHoverLook(CHwBtn_Pub* button, int pointSize, bool bold);
 
-// The skin check box: its strip of six states, the check and uncheck
-// cursors, dark captions to the right of the box.
-void ApplyCheckSkin(CHwBtn_ChkRadio* button, const QString& toolTip);
+// The skin check box from programDir's skin: its strip of six states, the
+// check and uncheck cursors, dark captions to the right of the box.
+void ApplyCheckSkin(CHwBtn_ChkRadio* button, const QString& programDir, const QString& toolTip);

@@ -8,9 +8,9 @@
 #include "hw_static.h"
 #include "line_breaking.h"
 #include "page_skins.h"
-#include "program_dir.h"
 #include "reader_names.h"
 #include "skin_font.h"
+#include "skin_path.h"
 
 #include <QApplication>
 
@@ -31,9 +31,10 @@ constexpr DialogTemplate kMessageBoxTemplate{kMessageBoxTemplateId, 328, 74, fal
 
 }  // namespace
 
-CDlgMessageBox::CDlgMessageBox(QWidget* parent) : CPolygonDialog(kMessageBoxTemplateId, parent) {
+CDlgMessageBox::CDlgMessageBox(const QString& programDir, QWidget* parent)
+    : CPolygonDialog(kMessageBoxTemplateId, parent), programDir_(programDir) {
     RegisterDialogTemplate(kMessageBoxTemplate);
-    SetBackground(FormatString(u"%sSkin\\DlgMessageBox.bmp", GetModuleDir()), kSkinKeyColour);
+    SetBackground(SkinFilePath(programDir_, u"DlgMessageBox.bmp"), kSkinKeyColour);
 }
 
 void CDlgMessageBox::SetContent(int type, const QString& title, const QString& message) {
@@ -56,7 +57,7 @@ bool CDlgMessageBox::OnInitDialog() {
     auto* yes = Item<CHwBtn_Pic>(kIdYes);
     auto* no = Item<CHwBtn_Pic>(kIdNo);
     for (CHwBtn_Pic* button : {ok, yes, no}) {
-        ApplyCommonButtonSkin(button, true, QString());
+        ApplyCommonButtonSkin(button, true, CommonButtonStrip(programDir_, true));
     }
     connect(ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
     connect(yes, &QAbstractButton::clicked, this, [this] { EndDialog(kResultYes); });
@@ -64,7 +65,7 @@ bool CDlgMessageBox::OnInitDialog() {
 
     QApplication::beep();
     Item<CHwDisplayPic>(kIdPicture)
-        ->LoadPicture(FormatString(u"%sSkin\\MsgBox_%d.bmp", GetModuleDir(), type_));
+        ->LoadPicture(SkinFilePath(programDir_, FormatString(u"MsgBox_%d.bmp", type_)));
 
     const bool question = type_ == kMessageQuestion;
     yes->setVisible(question);
@@ -115,8 +116,8 @@ bool CDlgMessageBox::UpdateData(bool saveAndValidate) {
     return true;
 }
 
-int ShowMessageBox(int type, const QString& title, const QString& message) {
-    CDlgMessageBox box;
+int ShowMessageBox(const QString& programDir, int type, const QString& title, const QString& message) {
+    CDlgMessageBox box(programDir);
     box.SetContent(type, title, message);
     return box.DoModal();
 }

@@ -36,7 +36,8 @@ public:
     static constexpr int kIdYes = 6;
     static constexpr int kIdNo = 7;
 
-    explicit CDlgMessageBox(QWidget* parent = nullptr);
+    // Its pictures come from programDir's skin.
+    explicit CDlgMessageBox(const QString& programDir, QWidget* parent = nullptr);
 
     void SetContent(int type, const QString& title, const QString& message);
     // The type decides the picture (MsgBox_<type>.bmp) and the buttons.
@@ -53,10 +54,11 @@ protected:
 private:
     void NameForReaders();
 
+    QString programDir_;
     int type_ = kMessageInformation;
     QString title_;
     QString message_;
 };
 
-// Runs a message box modally and returns its result.
-int ShowMessageBox(int type, const QString& title, const QString& message);
+// Runs a message box with programDir's skin modally and returns its result.
+int ShowMessageBox(const QString& programDir, int type, const QString& title, const QString& message);

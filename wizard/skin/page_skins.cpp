@@ -50,10 +50,6 @@ void ApplyStaticPairSkin(CHwStatic* label, CHwStatic* value, int labelSize, bool
     value->SetTransparent(true);
 }
 
-void ApplyEditSkin(CHwEdit* edit) {
-    ApplyEditSkin(edit, CSettingsFile(GetModuleDir()));
-}
-
 void ApplyEditSkin(CHwEdit* edit, const CSettingsFile& settings) {
     if (edit == nullptr) {
         return;

@@ -16,8 +16,6 @@ void ApplyBodyTextSkin(CHwStatic* text);
 // nothing unless both exist.
 void ApplyStaticPairSkin(CHwStatic* label, CHwStatic* value, int labelSize, bool labelBold, int valueSize,
                          bool valueBold);
-// Black, 8 points, the focus colours of the program directory's setting.ini
+// Black, 8 points in the settings' skin font, the settings' focus colours
 // and the drawn frame.
-void ApplyEditSkin(CHwEdit* edit);
-// The same with another settings file (tests use a throw-away program dir).
 void ApplyEditSkin(CHwEdit* edit, const CSettingsFile& settings);

@@ -1,8 +1,5 @@
 #include "skin_font.h"
 
-#include "program_dir.h"
-#include "settings_file.h"
-
 #include <QStringList>
 
 #include <algorithm>
@@ -25,6 +22,20 @@ QFont DialogTemplateFont() {
     return font;
 }
 
+namespace {
+
+QString& SkinFontName() {
+    // The settings file's own default.
+    static QString face = QStringLiteral("Arial");
+    return face;
+}
+
+}  // namespace
+
 QString GetSkinFontName() {
-    return CSettingsFile(GetModuleDir()).GetSkinFontName();
+    return SkinFontName();
+}
+
+void SetSkinFontName(const QString& face) {
+    SkinFontName() = face;
 }

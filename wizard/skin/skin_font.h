@@ -25,6 +25,8 @@ QFont MakeSkinFont(const SkinFontStyle& style);
 // skin uses, so a list keeps the metrics its template width was made for.
 QFont DialogTemplateFont();
 
-// "FontName" of [Font] in the program directory's setting.ini, "Arial"
-// when the file or key is missing.
+// The face the skin functions write text in: what the program set (its
+// setting.ini's "FontName" of [Font]), "Arial" until it sets one. GUI thread
+// only; set once at start-up, before any skinned window opens.
 QString GetSkinFontName();
+void SetSkinFontName(const QString& face);
