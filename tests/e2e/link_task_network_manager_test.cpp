@@ -59,6 +59,22 @@ TEST_F(LinkTaskWithNetworkManager, TheWorkerSwitchesTheWiredProfileAndTheLoginFo
     EXPECT_EQ(worker.Result(), 1);
     EXPECT_EQ(Ipv4Method(bus.ProfileSettings(profile)), QStringLiteral("auto"));
     EXPECT_EQ(records.macInfo.factoryMac, sim().state().factoryMac);
+
+    // What was switched stays in the records, and the restore task puts back
+    // the profile the user chose.
+    ASSERT_EQ(records.switchedProfiles.size(), 1u);
+    EXPECT_EQ(records.switchedProfiles[0].adapter, QStringLiteral("eth0"));
+    EXPECT_EQ(records.switchedProfiles[0].profileName, QStringLiteral("Wired connection 1"));
+    records.switchedProfiles[0].choice = SwitchedProfile::Choice::Restore;
+    SetupWorker restore(TASK_RESTORE, nullptr, records, [](std::chrono::milliseconds) {});
+    ASSERT_TRUE(restore.Start());
+    while (!restore.IsDone() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_EQ(restore.Result(), 1);
+    ASSERT_TRUE(records.switchedProfiles[0].restore.has_value());
+    EXPECT_EQ(records.switchedProfiles[0].restore->result, ProfileRestoreResult::Restored);
+    EXPECT_EQ(Ipv4Method(bus.ProfileSettings(profile)), QStringLiteral("manual"));
 }
 
 }  // namespace

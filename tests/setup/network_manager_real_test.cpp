@@ -247,6 +247,37 @@ TEST_F(RealNetworkManagerTest, ManualProfilesGetLeasesKeepTheRestAndTheUndoComma
         << nm_.Ipv4Addresses(QStringLiteral("qvt0")).join(u' ').toStdString();
 }
 
+TEST_F(RealNetworkManagerTest, APutBackAfterTheResetBringsTheFixedAddressBackOnTheAdapter) {
+    nm_.AddProfile(QStringLiteral("Desk"),
+                   Keyfile(QStringLiteral("Desk"), QStringLiteral("qvt0"),
+                           Manual(QStringLiteral("10.78.0.23/24"), QStringLiteral("10.78.0.1")) +
+                               QStringLiteral("dns=10.78.0.53;\n")));
+    ASSERT_TRUE(nm_.Start({{QStringLiteral("qvt0"), QStringLiteral("10.78.0.1/24")}}));
+    const QString before = DescribeFixedIpv4(nm_.ProfileSettings(QStringLiteral("Desk")));
+
+    const NetworkManagerResetOutcome outcome = Reset();
+    ASSERT_EQ(outcome.changed.size(), 1u) << Log();
+    EXPECT_TRUE(HasLease(QStringLiteral("qvt0"), QStringLiteral("10.78.0"))) << Log();
+
+    const auto start = Clock::now();
+    const std::vector<ProfileRestoreOutcome> restored = RestoreSwitchedProfiles(outcome.changed, Options());
+    Figure("put back of one adapter", Clock::now() - start);
+    ASSERT_EQ(restored.size(), 1u);
+    EXPECT_EQ(restored[0].result, ProfileRestoreResult::Restored)
+        << restored[0].reason.toStdString() << Log();
+    const ConnectionSettings back = nm_.ProfileSettings(QStringLiteral("Desk"));
+    EXPECT_EQ(Ipv4Method(back), QStringLiteral("manual"));
+    EXPECT_EQ(DescribeFixedIpv4(back), before);
+    // The daemon brings the fixed address up on the adapter, the lease gone.
+    const auto deadline = Clock::now() + 10s;
+    QStringList addresses = nm_.Ipv4Addresses(QStringLiteral("qvt0"));
+    while (addresses != QStringList{QStringLiteral("10.78.0.23/24")} && Clock::now() < deadline) {
+        std::this_thread::sleep_for(50ms);
+        addresses = nm_.Ipv4Addresses(QStringLiteral("qvt0"));
+    }
+    EXPECT_EQ(addresses, QStringList{QStringLiteral("10.78.0.23/24")}) << addresses.join(u' ').toStdString();
+}
+
 TEST_F(RealNetworkManagerTest, AnAdapterWithoutADhcpServerDoesNotHoldUpTheOneCabledToTheRouter) {
     // The first listed is cabled to a switch or a dock: no DHCP server there.
     nm_.AddProfile(QStringLiteral("Dock"),

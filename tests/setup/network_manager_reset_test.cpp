@@ -149,6 +149,19 @@ protected:
         return ResetWiredProfilesToDhcp(options);
     }
 
+    std::vector<ProfileRestoreOutcome> Restore(const SwitchedProfiles& profiles) {
+        NetworkManagerResetOptions options;
+        options.busAddress = bus_.address();
+        options.log = [this](const QString& line) { log_ << line; };
+        return RestoreSwitchedProfiles(profiles, options);
+    }
+
+    // The profile's Update by python code, in place of the mock's own.
+    void ReplaceUpdate(const QString& profile, const QString& code) {
+        bus_.ReplaceMethod(profile, QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection"),
+                           QStringLiteral("Update"), QStringLiteral("a{sa{sv}}"), QString(), code);
+    }
+
     QString Log() const { return log_.join(QLatin1Char('\n')); }
 
     // NetworkManager's ActivateConnection(profile, device, specific object) as python code.
@@ -291,6 +304,57 @@ TEST_F(NetworkManagerResetTest, RefusedAuthorisationAndFailedActivationAreLogged
     outcome = Reset();
     EXPECT_EQ(outcome.failed, 2);
     EXPECT_TRUE(Log().contains(QStringLiteral("eth1: profile \"Dropping\" did not come up again")))
+        << Log().toStdString();
+}
+
+TEST_F(NetworkManagerResetTest, ASwitchedProfileIsPutBackAsItWasAndARefusedOneIsNotCalledRestored) {
+    ASSERT_TRUE(bus_.StartNetworkManager());
+    const QString device = bus_.AddEthernetDevice(QStringLiteral("eth0"));
+    const QString profile = bus_.AddProfile(QStringLiteral("Office desk"), FixedProfile());
+    bus_.Activate(device, profile, QStringLiteral("before"));
+    // As the daemon does (the mock merges): an update replaces the whole profile.
+    ReplaceUpdate(profile, QStringLiteral("self.settings = args[0]"));
+
+    const NetworkManagerResetOutcome outcome = Reset();
+    ASSERT_EQ(outcome.changed.size(), 1u) << Log().toStdString();
+    const SwitchedProfile& switched = outcome.changed[0];
+    EXPECT_EQ(switched.adapter, QStringLiteral("eth0"));
+    EXPECT_EQ(switched.profileName, QStringLiteral("Office desk"));
+    EXPECT_EQ(switched.profilePath, profile);
+    EXPECT_EQ(switched.devicePath, device);
+    EXPECT_EQ(switched.fixedAddresses, QStringList{QStringLiteral("127.0.1.10/24")});
+    EXPECT_TRUE(switched.undoCommand.startsWith(QStringLiteral("nmcli connection modify '") + switched.uuid));
+    ASSERT_TRUE(FixedIpv4Addresses(bus_.ProfileSettings(profile)).isEmpty());
+    const QString activeAfterReset = bus_.ActiveConnectionOf(device);
+
+    log_.clear();
+    std::vector<ProfileRestoreOutcome> restored = Restore(outcome.changed);
+    ASSERT_EQ(restored.size(), 1u);
+    EXPECT_EQ(restored[0].result, ProfileRestoreResult::Restored) << restored[0].reason.toStdString();
+    const ConnectionSettings back = bus_.ProfileSettings(profile);
+    EXPECT_EQ(Ipv4Method(back), QStringLiteral("manual"));
+    EXPECT_EQ(DescribeFixedIpv4(back),
+              QStringLiteral("addresses 127.0.1.10/24, gateway 127.0.1.1, DNS 9.9.9.9"));
+    EXPECT_TRUE(back.value(QStringLiteral("ipv4")).value(QStringLiteral("ignore-auto-dns")).toBool());
+    EXPECT_NE(bus_.ActiveConnectionOf(device), activeAfterReset) << "not brought up again";
+    EXPECT_TRUE(
+        Log().contains(QStringLiteral("eth0: profile \"Office desk\" put back to IPv4 method manual")))
+        << Log().toStdString();
+
+    // Switched once more; this time the system says no.
+    const NetworkManagerResetOutcome again = Reset();
+    ASSERT_EQ(again.changed.size(), 1u);
+    ReplaceUpdate(profile,
+                  QStringLiteral("raise dbus.exceptions.DBusException('Insufficient privileges', "
+                                 "name='org.freedesktop.NetworkManager.Settings.PermissionDenied')"));
+    log_.clear();
+    restored = Restore(again.changed);
+    ASSERT_EQ(restored.size(), 1u);
+    EXPECT_EQ(restored[0].result, ProfileRestoreResult::Refused);
+    EXPECT_TRUE(restored[0].reason.contains(QStringLiteral("PermissionDenied")));
+    EXPECT_EQ(Ipv4Method(bus_.ProfileSettings(profile)), QStringLiteral("auto"));
+    EXPECT_TRUE(Log().contains(QStringLiteral("not put back")) &&
+                Log().contains(again.changed[0].undoCommand))
         << Log().toStdString();
 }
 

@@ -224,8 +224,23 @@ TEST_F(SetupScriptTest, RestartCopiesTheHeldStatusEvenWhenBothReadsFail) {
     EXPECT_EQ(records.wanStatus.extraText, "home");
 }
 
+// The tools' way keeps no record of what it changed, so it puts nothing back;
+// a profile the user kept is not even tried, and no router is needed.
+TEST_F(SetupScriptTest, RestoreTriesOnlyTheChosenProfilesAndCallsNoRouter) {
+    records.switchedProfiles.resize(2);
+    records.switchedProfiles[0].choice = SwitchedProfile::Choice::Keep;
+    records.switchedProfiles[1].choice = SwitchedProfile::Choice::Restore;
+
+    EXPECT_EQ(RunSetupScript(TASK_RESTORE, nullptr, records, router.Pauses(), adapters), 0);
+    EXPECT_FALSE(records.switchedProfiles[0].restore.has_value());
+    ASSERT_TRUE(records.switchedProfiles[1].restore.has_value());
+    EXPECT_EQ(records.switchedProfiles[1].restore->result, ProfileRestoreResult::Failed);
+    EXPECT_THAT(router.Log(), IsEmpty());
+    EXPECT_THAT(commands, IsEmpty());
+}
+
 TEST_F(SetupScriptTest, UnknownTaskCodesRunNothing) {
-    for (int task : {0, 6, -1}) {
+    for (int task : {0, 7, -1}) {
         EXPECT_EQ(Run(task), 0) << task;
     }
     EXPECT_THAT(router.Log(), IsEmpty());

@@ -104,8 +104,9 @@ TEST(StageTextKeyTest, NamesTheLanguageKeyOfEachTask) {
     EXPECT_EQ(StageTextKey(TASK_CHECK), u"prg_check");
     EXPECT_EQ(StageTextKey(TASK_SAVE), u"prg_save");
     EXPECT_EQ(StageTextKey(TASK_REBOOT), u"prg_reboot");
+    EXPECT_EQ(StageTextKey(TASK_RESTORE), u"prg_restore");
     EXPECT_TRUE(StageTextKey(0).isEmpty());
-    EXPECT_TRUE(StageTextKey(6).isEmpty());
+    EXPECT_TRUE(StageTextKey(7).isEmpty());
 }
 
 }  // namespace

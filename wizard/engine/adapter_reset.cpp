@@ -29,7 +29,10 @@ std::string NetshDhcpCommand(std::string_view setting, const std::string& adapte
 CAdapterReset::CAdapterReset()
     : runner_([](const std::string& commandLine) { return RunConsoleCommand(commandLine, SleepFor); }) {
 #ifndef _WIN32
-    networkManagerReset_ = [] { ResetWiredProfilesToDhcp(); };
+    networkManagerReset_ = [] { return ResetWiredProfilesToDhcp().changed; };
+    networkManagerRestore_ = [](const SwitchedProfiles& profiles) {
+        return RestoreSwitchedProfiles(profiles);
+    };
     wiredLinks_ = [] { return ::ReadWiredLinks(); };
 #endif
 }
@@ -38,14 +41,17 @@ CAdapterReset::CAdapterReset(CommandRunner runner) : runner_(std::move(runner)) 
 
 CAdapterReset CAdapterReset::LeaveAlone() {
     CAdapterReset reset{CommandRunner()};
-    reset.networkManagerReset_ = [] {};
+    reset.networkManagerReset_ = [] { return SwitchedProfiles(); };
     return reset;
 }
 
 #ifndef _WIN32
 CAdapterReset CAdapterReset::ThroughNetworkManager(NetworkManagerResetOptions options) {
     CAdapterReset reset{CommandRunner()};
-    reset.networkManagerReset_ = [options] { ResetWiredProfilesToDhcp(options); };
+    reset.networkManagerReset_ = [options] { return ResetWiredProfilesToDhcp(options).changed; };
+    reset.networkManagerRestore_ = [options](const SwitchedProfiles& profiles) {
+        return RestoreSwitchedProfiles(profiles, options);
+    };
     reset.wiredLinks_ = [options = std::move(options)] { return ::ReadWiredLinks(options); };
     return reset;
 }
@@ -90,8 +96,9 @@ bool CAdapterReset::FindEthernetAdapters(const std::string& output) {
 }
 
 int CAdapterReset::ResetAdaptersToDhcp() {
+    switched_.clear();
     if (networkManagerReset_) {
-        networkManagerReset_();
+        switched_ = networkManagerReset_();
         return 0;
     }
     const std::string output = RunCommand("ipconfig.exe");
@@ -103,4 +110,13 @@ int CAdapterReset::ResetAdaptersToDhcp() {
         RunCommand(NetshDhcpCommand("dns", name));
     }
     return 0;
+}
+
+std::vector<ProfileRestoreOutcome> CAdapterReset::RestoreProfiles(const SwitchedProfiles& profiles) const {
+    if (networkManagerRestore_) {
+        return networkManagerRestore_(profiles);
+    }
+    return std::vector<ProfileRestoreOutcome>(
+        profiles.size(),
+        {ProfileRestoreResult::Failed, QStringLiteral("not switched through NetworkManager")});
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "switched_profile.h"
 #include "wired_links.h"
 
 #ifndef _WIN32
@@ -40,6 +41,15 @@ public:
     bool FindEthernetAdapters(const std::string& output);
     // The whole reset. Always 0: a failed reset is not the caller's concern.
     int ResetAdaptersToDhcp();
+    // The profiles the last reset changed (through NetworkManager; the
+    // tools' way keeps no record of what it changes).
+    const SwitchedProfiles& Switched() const {
+        return switched_;
+    }
+    // Puts profiles a reset switched back as they were, the way the reset
+    // went; one outcome per profile. The tools' way, and a reset that leaves
+    // the adapters alone, put nothing back.
+    std::vector<ProfileRestoreOutcome> RestoreProfiles(const SwitchedProfiles& profiles) const;
 
     // What the wired adapters say of cable and lease, where the system tells
     // (through NetworkManager, read-only); empty where it does not, or for a
@@ -57,6 +67,8 @@ public:
 private:
     CommandRunner runner_;
     // Set where the reset goes through NetworkManager instead of the tools.
-    std::function<void()> networkManagerReset_;
+    std::function<SwitchedProfiles()> networkManagerReset_;
+    std::function<std::vector<ProfileRestoreOutcome>(const SwitchedProfiles&)> networkManagerRestore_;
+    SwitchedProfiles switched_;
     WiredLinkReader wiredLinks_;
 };

@@ -89,6 +89,10 @@ ConnectionSettings WithAutomaticIpv4(ConnectionSettings settings) {
     return settings;
 }
 
+QStringList FixedIpv4Addresses(const ConnectionSettings& settings) {
+    return Addresses(settings.value(kIpv4));
+}
+
 QString DescribeFixedIpv4(const ConnectionSettings& settings) {
     const QVariantMap ipv4 = settings.value(kIpv4);
     QStringList parts;

@@ -7,6 +7,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 // NetworkManager's a{sa{sv}}: setting name -> (key -> value).
@@ -27,5 +28,7 @@ ConnectionSettings WithAutomaticIpv4(ConnectionSettings settings);
 // What the profile held before the change, e.g.
 // "addresses 192.168.1.10/24, gateway 192.168.1.1, DNS 9.9.9.9".
 QString DescribeFixedIpv4(const ConnectionSettings& settings);
+// Just the fixed addresses, e.g. "192.168.1.10/24".
+QStringList FixedIpv4Addresses(const ConnectionSettings& settings);
 // The nmcli commands that put the profile back as it was and bring it up so.
 QString UndoCommand(const ConnectionSettings& settings);

@@ -19,6 +19,7 @@ inline constexpr QStringView kPrgAuto = u"prg_auto";
 inline constexpr QStringView kPrgCheck = u"prg_check";
 inline constexpr QStringView kPrgSave = u"prg_save";
 inline constexpr QStringView kPrgReboot = u"prg_reboot";
+inline constexpr QStringView kPrgRestore = u"prg_restore";
 
 // Main window.
 inline constexpr QStringView kAppName = u"App Name";
@@ -41,6 +42,15 @@ inline constexpr QStringView kSaveNotConfirmed = u"Save Not Confirmed";
 inline constexpr QStringView kRouterFound = u"Router Found";
 // No wired adapter has a carrier: said at once, instead of the logins.
 inline constexpr QStringView kNoCable = u"No Cable";
+// The link task switched a network profile of the PC to automatic
+// addressing: said after the link task's own message, asked about when the
+// wizard ends, and what came of putting it back. Each names the profile and
+// its adapter (%s, %s), then the fixed addresses or the command to run (%s).
+inline constexpr QStringView kProfileSwitched = u"Profile Switched";
+inline constexpr QStringView kKeepProfileSwitch = u"Keep Profile Switch";
+inline constexpr QStringView kProfileRestored = u"Profile Restored";
+inline constexpr QStringView kProfileRestoreRefused = u"Profile Restore Refused";
+inline constexpr QStringView kProfileRestoreFailed = u"Profile Restore Failed";
 // The "Save OK" box asks for the empty key as its title; no entry has an
 // empty key, so the title stays empty like that of the "Connect OK" box.
 inline constexpr QStringView kSaveOkTitle = u"";
@@ -116,7 +126,9 @@ inline constexpr QStringView kModeBgResult = u"11 b/g mode";
 inline constexpr QStringView kModeBgnResult = u"11 b/g/n mode";
 
 // Keys the code asks for directly, by the window that asks.
-inline constexpr std::array kProgressKeys{kPrgLink, kPrgAuto, kPrgCheck, kPrgSave, kPrgReboot};
+inline constexpr std::array kProgressKeys{kPrgLink, kPrgAuto, kPrgCheck, kPrgSave, kPrgReboot, kPrgRestore};
+inline constexpr std::array kProfileChangeKeys{kProfileSwitched, kKeepProfileSwitch, kProfileRestored,
+                                               kProfileRestoreRefused, kProfileRestoreFailed};
 inline constexpr std::array kMainWindowKeys{
     kAppName,          kStart,       kNext,   kFinish,  kExit,      kLeaveMessage,
     kConnectOk,        kSaveOk,      kWebUrl, kModelNo, kVersionNo, kLoginRefused,
@@ -202,11 +214,11 @@ inline constexpr std::array<QStringView, 14> kResultCaptions{
 inline constexpr std::array<QStringView, 1> kLinkErrorCaptions{u"Retry"};
 
 // Every group above, for checks over all keys.
-inline constexpr std::array<std::span<const QStringView>, 21> kAllKeyGroups{
+inline constexpr std::array<std::span<const QStringView>, 22> kAllKeyGroups{
     kProgressKeys,        kMainWindowKeys,         kValidationKeys,   kConnectionPageKeys, kWirelessPageKeys,
     kResultPageKeys,      kMainWindowCaptions,     kProgressCaptions, kMessageBoxCaptions, kWelcomeCaptions,
     kInstructionCaptions, kConnectionTypeCaptions, kPppoeCaptions,    kStaticIpCaptions,   kTunnelCaptions,
     kWirelessCaptions,    kSecurityCaptions,       kMacCloneCaptions, kResultCaptions,     kLinkErrorCaptions,
-    kNoAddressKeys};
+    kNoAddressKeys,       kProfileChangeKeys};
 
 }  // namespace lang

@@ -2,6 +2,7 @@
 
 #include <QAtomicInteger>
 #include <QDBusArgument>
+#include <QDBusMetaType>
 #include <QDBusObjectPath>
 
 #include <algorithm>
@@ -85,6 +86,44 @@ QString BoundedBus::Describe(const QDBusMessage& reply) {
     return QStringLiteral("unexpected reply");
 }
 
+std::optional<ConnectionSettings> ReadProfile(BoundedBus& bus, const QString& profile, QString& error) {
+    const QDBusMessage reply = bus.Call(profile, kProfileInterface, QStringLiteral("GetSettings"));
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        error = BoundedBus::Describe(reply);
+        return std::nullopt;
+    }
+    return qdbus_cast<ConnectionSettings>(reply.arguments().constFirst());
+}
+
+// Update2 with no storage flag keeps a profile where it is stored (one kept
+// only in memory stays there); Update, for daemons without Update2, writes it
+// to disk.
+QDBusMessage UpdateProfile(BoundedBus& bus, const QString& profile, const ConnectionSettings& settings) {
+    const QVariant changed = QVariant::fromValue(settings);
+    QDBusMessage reply = bus.CallAllowingAuthorisation(profile, kProfileInterface, QStringLiteral("Update2"),
+                                                       {changed, 0u, QVariantMap()});
+    if (reply.type() == QDBusMessage::ErrorMessage &&
+        reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")) {
+        reply =
+            bus.CallAllowingAuthorisation(profile, kProfileInterface, QStringLiteral("Update"), {changed});
+    }
+    return reply;
+}
+
+QDBusMessage ActivateProfile(BoundedBus& bus, const QString& profile, const QString& device) {
+    return bus.CallAllowingAuthorisation(
+        kManagerPath, kManagerInterface, QStringLiteral("ActivateConnection"),
+        {QVariant::fromValue(QDBusObjectPath(profile)), QVariant::fromValue(QDBusObjectPath(device)),
+         QVariant::fromValue(QDBusObjectPath(kNoObject))});
+}
+
+bool IsRefusal(const QDBusMessage& reply) {
+    const QString name = reply.errorName();
+    return reply.type() == QDBusMessage::ErrorMessage &&
+           (name.endsWith(QLatin1String(".PermissionDenied")) ||
+            name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied"));
+}
+
 QString ObjectPath(const QVariant& value) {
     return value.value<QDBusObjectPath>().path();
 }
@@ -99,6 +138,8 @@ void WriteToStandardError(const QString& line) {
 
 bool WithPrivateBus(const QString& busAddress, const Log& log,
                     const std::function<void(QDBusConnection)>& walk) {
+    static const QMetaType registered = qDBusRegisterMetaType<ConnectionSettings>();
+    Q_UNUSED(registered);
     // A private connection: it is closed again below, and never shared with
     // anything else in the program.
     const QString connectionName = NextConnectionName();

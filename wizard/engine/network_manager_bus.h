@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+#include "dhcp_profile.h"
+
 namespace network_manager {
 
 inline const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
@@ -59,6 +61,17 @@ private:
     std::chrono::milliseconds authorisationTimeout_;
     Clock::time_point deadline_;
 };
+
+// A profile's settings (GetSettings, bounded like any read); nothing when it
+// could not be read (`error` says why).
+std::optional<ConnectionSettings> ReadProfile(BoundedBus& bus, const QString& profile, QString& error);
+// Replaces a profile's settings, leaving it where it is stored, and brings a
+// profile up on a device: both may ask the user for a password.
+QDBusMessage UpdateProfile(BoundedBus& bus, const QString& profile, const ConnectionSettings& settings);
+QDBusMessage ActivateProfile(BoundedBus& bus, const QString& profile, const QString& device);
+// An error reply that says the caller was not allowed (polkit said no, or
+// the user did not give the password).
+bool IsRefusal(const QDBusMessage& reply);
 
 QString ObjectPath(const QVariant& value);
 bool IsObject(const QString& path);

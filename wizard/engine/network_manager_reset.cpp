@@ -1,8 +1,6 @@
 #include "network_manager_reset.h"
 
 #include <QDBusArgument>
-#include <QDBusMetaType>
-#include <QDBusObjectPath>
 #include <QThread>
 
 #include <optional>
@@ -74,32 +72,15 @@ private:
             return;
         }
         const QString profile = ObjectPath(activeProperties->value(QStringLiteral("Connection")));
-        const QDBusMessage settingsReply =
-            bus_.Call(profile, kProfileInterface, QStringLiteral("GetSettings"));
-        if (settingsReply.type() != QDBusMessage::ReplyMessage || settingsReply.arguments().isEmpty()) {
-            Skip(name, QStringLiteral("profile not read"), BoundedBus::Describe(settingsReply));
+        const auto settings = ReadProfile(bus_, profile, error);
+        if (!settings) {
+            Skip(name, QStringLiteral("profile not read"), error);
             return;
         }
-        const auto settings = qdbus_cast<ConnectionSettings>(settingsReply.arguments().constFirst());
-        if (!UsesManualIpv4(settings)) {
+        if (!UsesManualIpv4(*settings)) {
             return;
         }
-        SwitchProfile(name, device, profile, settings);
-    }
-
-    // Update2 with no storage flag keeps a profile where it is stored (one
-    // kept only in memory stays there); Update, for daemons without Update2,
-    // writes it to disk.
-    QDBusMessage Update(const QString& profile, const ConnectionSettings& settings) {
-        const QVariant changed = QVariant::fromValue(settings);
-        QDBusMessage reply = bus_.CallAllowingAuthorisation(
-            profile, kProfileInterface, QStringLiteral("Update2"), {changed, 0u, QVariantMap()});
-        if (reply.type() == QDBusMessage::ErrorMessage &&
-            reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")) {
-            reply = bus_.CallAllowingAuthorisation(profile, kProfileInterface, QStringLiteral("Update"),
-                                                   {changed});
-        }
-        return reply;
+        SwitchProfile(name, device, profile, *settings);
     }
 
     void SayWhatMayBeAsked(const QString& name, const QString& profileName) {
@@ -115,12 +96,11 @@ private:
 
     void SwitchProfile(const QString& name, const QString& device, const QString& profile,
                        const ConnectionSettings& settings) {
-        const QString profileName =
-            QLatin1Char('"') +
-            settings.value(QStringLiteral("connection")).value(QStringLiteral("id")).toString() +
-            QLatin1Char('"');
+        const QVariantMap connection = settings.value(QStringLiteral("connection"));
+        const QString id = connection.value(QStringLiteral("id")).toString();
+        const QString profileName = QLatin1Char('"') + id + QLatin1Char('"');
         SayWhatMayBeAsked(name, profileName);
-        const QDBusMessage updated = Update(profile, WithAutomaticIpv4(settings));
+        const QDBusMessage updated = UpdateProfile(bus_, profile, WithAutomaticIpv4(settings));
         if (updated.type() != QDBusMessage::ReplyMessage) {
             ++outcome_.failed;
             log_(name + QStringLiteral(": profile ") + profileName +
@@ -128,14 +108,21 @@ private:
                  QLatin1Char(')'));
             return;
         }
+        const QString undo = UndoCommand(settings);
         log_(name + QStringLiteral(": profile ") + profileName +
              QStringLiteral(" switched from IPv4 method ") + Ipv4Method(settings) + QStringLiteral(" (") +
-             DescribeFixedIpv4(settings) + QStringLiteral(") to auto (DHCP); to undo: ") +
-             UndoCommand(settings));
-        const QDBusMessage activated = bus_.CallAllowingAuthorisation(
-            kManagerPath, kManagerInterface, QStringLiteral("ActivateConnection"),
-            {QVariant::fromValue(QDBusObjectPath(profile)), QVariant::fromValue(QDBusObjectPath(device)),
-             QVariant::fromValue(QDBusObjectPath(kNoObject))});
+             DescribeFixedIpv4(settings) + QStringLiteral(") to auto (DHCP); to undo: ") + undo);
+        SwitchedProfile changed;
+        changed.adapter = name;
+        changed.profileName = id;
+        changed.uuid = connection.value(QStringLiteral("uuid")).toString();
+        changed.profilePath = profile;
+        changed.devicePath = device;
+        changed.fixedAddresses = FixedIpv4Addresses(settings);
+        changed.undoCommand = undo;
+        changed.ipv4Before = settings.value(QStringLiteral("ipv4"));
+        outcome_.changed.push_back(std::move(changed));
+        const QDBusMessage activated = ActivateProfile(bus_, profile, device);
         if (activated.type() != QDBusMessage::ReplyMessage) {
             ++outcome_.failed;
             log_(name + QStringLiteral(": profile ") + profileName + QStringLiteral(" not re-activated (") +
@@ -241,8 +228,6 @@ private:
 }  // namespace
 
 NetworkManagerResetOutcome ResetWiredProfilesToDhcp(const NetworkManagerResetOptions& options) {
-    static const QMetaType registered = qDBusRegisterMetaType<ConnectionSettings>();
-    Q_UNUSED(registered);
     const Log log = options.log ? options.log : Log(WriteToStandardError);
     NetworkManagerResetOutcome outcome;
     WithPrivateBus(options.busAddress, log, [&](QDBusConnection connection) {
@@ -251,4 +236,60 @@ NetworkManagerResetOutcome ResetWiredProfilesToDhcp(const NetworkManagerResetOpt
         outcome = Walk(bus, options, log).Run();
     });
     return outcome;
+}
+
+namespace {
+
+// One profile back to its IPv4 setting as it was; everything else in it stays
+// as it is now (the user may have changed it since).
+ProfileRestoreOutcome Restore(BoundedBus& bus, const SwitchedProfile& profile, const Log& log) {
+    const QString name =
+        profile.adapter + QStringLiteral(": profile \"") + profile.profileName + QLatin1Char('"');
+    const auto failed = [&](ProfileRestoreResult result, const QString& what, const QString& why) {
+        log(name + QLatin1Char(' ') + what + QStringLiteral(" (") + why +
+            QStringLiteral("); to undo by hand: ") + profile.undoCommand);
+        return ProfileRestoreOutcome{result, why};
+    };
+    QString error;
+    std::optional<ConnectionSettings> settings = ReadProfile(bus, profile.profilePath, error);
+    if (!settings) {
+        return failed(ProfileRestoreResult::Failed, QStringLiteral("not read, not put back"), error);
+    }
+    (*settings)[QStringLiteral("ipv4")] = profile.ipv4Before;
+    const QDBusMessage updated = UpdateProfile(bus, profile.profilePath, *settings);
+    if (updated.type() != QDBusMessage::ReplyMessage) {
+        return failed(IsRefusal(updated) ? ProfileRestoreResult::Refused : ProfileRestoreResult::Failed,
+                      QStringLiteral("not put back"), BoundedBus::Describe(updated));
+    }
+    const QDBusMessage activated = ActivateProfile(bus, profile.profilePath, profile.devicePath);
+    if (activated.type() != QDBusMessage::ReplyMessage) {
+        return failed(IsRefusal(activated) ? ProfileRestoreResult::Refused : ProfileRestoreResult::Failed,
+                      QStringLiteral("put back but not re-activated"), BoundedBus::Describe(activated));
+    }
+    log(name + QStringLiteral(" put back to IPv4 method ") + Ipv4Method(*settings) + QStringLiteral(" (") +
+        DescribeFixedIpv4(*settings) + QStringLiteral(") and re-activated"));
+    return {ProfileRestoreResult::Restored, QString()};
+}
+
+}  // namespace
+
+std::vector<ProfileRestoreOutcome> RestoreSwitchedProfiles(const SwitchedProfiles& profiles,
+                                                           const NetworkManagerResetOptions& options) {
+    const Log log = options.log ? options.log : Log(WriteToStandardError);
+    std::vector<ProfileRestoreOutcome> outcomes;
+    WithPrivateBus(options.busAddress, log, [&](QDBusConnection connection) {
+        BoundedBus bus(std::move(connection), options.callTimeout, options.budget,
+                       options.authorisationTimeout);
+        for (const SwitchedProfile& profile : profiles) {
+            outcomes.push_back(Restore(bus, profile, log));
+        }
+    });
+    // Without a bus nothing was tried: each profile stays as it is.
+    while (outcomes.size() < profiles.size()) {
+        const SwitchedProfile& profile = profiles[outcomes.size()];
+        log(profile.adapter + QStringLiteral(": profile \"") + profile.profileName +
+            QStringLiteral("\" not put back; to undo by hand: ") + profile.undoCommand);
+        outcomes.push_back({ProfileRestoreResult::Failed, QStringLiteral("system bus not reached")});
+    }
+    return outcomes;
 }

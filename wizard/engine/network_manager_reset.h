@@ -10,7 +10,8 @@
 // ask the user for an administrator's password get the time to type it.
 // Anything that goes wrong (no bus, no NetworkManager, authorisation refused,
 // a profile that will not come up) is logged and counted. What was changed is
-// logged with the command that undoes it.
+// logged with the command that undoes it, and handed back, so that the user
+// can have it put back the same way.
 #pragma once
 
 #include <QList>
@@ -21,6 +22,7 @@
 #include <functional>
 
 #include "dhcp_profile.h"
+#include "switched_profile.h"
 
 struct NetworkManagerResetOptions {
     // Empty: the system bus (DBUS_SYSTEM_BUS_ADDRESS, when set, names it).
@@ -46,6 +48,16 @@ struct NetworkManagerResetOutcome {
     // Adapters that could not be examined: the interface name, or the device's
     // object path where not even the name could be read.
     QStringList skipped;
+    // Every profile that was changed, whether or not it came up again.
+    SwitchedProfiles changed;
 };
 
 NetworkManagerResetOutcome ResetWiredProfilesToDhcp(const NetworkManagerResetOptions& options = {});
+
+// Puts profiles the reset switched back as they were: each profile's IPv4
+// setting as it was before (the rest of it as it is now), then the profile
+// brought up again on the same device. The same bounds as the reset's, the
+// same leave to ask for a password; each outcome is logged (with the undo
+// command where the profile stays switched). One outcome per profile, in order.
+std::vector<ProfileRestoreOutcome> RestoreSwitchedProfiles(const SwitchedProfiles& profiles,
+                                                           const NetworkManagerResetOptions& options = {});

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dll_object.h"
+#include "switched_profile.h"
 
 struct SettingsRecords {
     RouterInfo routerInfo{"192.168.0.1", "admin", "kvmzt", 0, 0};
@@ -18,6 +19,9 @@ struct SettingsRecords {
     // from then on); empty while the router is where setting.ini says.
     // setting.ini itself is never written.
     std::string configuredRouterAddress;
+    // The PC's network profiles the link task switched to automatic
+    // addressing, in the order switched, each once.
+    SwitchedProfiles switchedProfiles;
 };
 
 // The wizard always talks to port 80 of the router.

@@ -3,8 +3,10 @@
 #include "wan_status_read.h"
 #include "wan_types.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -71,12 +73,27 @@ int LoginWhereTheLeaseNamesTheRouter(ScriptContext& script, CAdapterReset& adapt
     return unanswered;
 }
 
+// A profile switched by an earlier run of the link task keeps its first
+// entry: that one holds the settings from before the wizard changed anything.
+void RecordSwitchedProfiles(SettingsRecords& records, const SwitchedProfiles& switched) {
+    for (const SwitchedProfile& profile : switched) {
+        const bool known = std::any_of(records.switchedProfiles.cbegin(), records.switchedProfiles.cend(),
+                                       [&profile](const SwitchedProfile& recorded) {
+                                           return recorded.profilePath == profile.profilePath;
+                                       });
+        if (!known) {
+            records.switchedProfiles.push_back(profile);
+        }
+    }
+}
+
 int RunLinkScript(ScriptContext& script, CAdapterReset& adapters) {
     // With no cable plugged in anywhere every login would only time out.
     if (adapters.ReadWiredLinks().NoCableAnywhere()) {
         return kLinkNoCable;
     }
     adapters.ResetAdaptersToDhcp();
+    RecordSwitchedProfiles(script.records(), adapters.Switched());
     script.Pause(2000ms);
     int result = script.CallRepeatingIfBelowOne(&CDLLObject::CheckLogin);
     if (result < 0) {
@@ -164,10 +181,35 @@ void RunRestartScript(ScriptContext& script) {
     ReadRouterWanStatus(script.object(), script.records().routerInfo, script.records().wanStatus);
 }
 
+// Only the profiles the user chose, and each at most once.
+int RunRestoreScript(SettingsRecords& records, CAdapterReset& adapters) {
+    SwitchedProfiles chosen;
+    std::vector<SwitchedProfile*> entries;
+    for (SwitchedProfile& profile : records.switchedProfiles) {
+        if (profile.choice == SwitchedProfile::Choice::Restore && !profile.restore) {
+            chosen.push_back(profile);
+            entries.push_back(&profile);
+        }
+    }
+    if (chosen.empty()) {
+        return 0;
+    }
+    const std::vector<ProfileRestoreOutcome> outcomes = adapters.RestoreProfiles(chosen);
+    int restored = 0;
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        entries[k]->restore = k < outcomes.size() ? outcomes[k] : ProfileRestoreOutcome{};
+        restored += entries[k]->restore->result == ProfileRestoreResult::Restored ? 1 : 0;
+    }
+    return restored;
+}
+
 }  // namespace
 
 int RunSetupScript(int task, CDLLObject* object, SettingsRecords& records, const PauseFunction& pause,
                    CAdapterReset& adapters) {
+    if (task == TASK_RESTORE) {
+        return RunRestoreScript(records, adapters);
+    }
     if (object == nullptr) {
         return kNoControlObjectResult;
     }

@@ -14,6 +14,9 @@ enum SetupTask : int {
     TASK_CHECK = 3,   // PPPoE account check
     TASK_SAVE = 4,    // WAN, wireless and security settings, status read
     TASK_REBOOT = 5,  // WAN connect, MAC clone with restart, status read
+    // The PC's switched network profiles the user chose to have back, put
+    // back (no router operation).
+    TASK_RESTORE = 6,
 };
 
 // Results of the link task besides the last CheckLogin's.
@@ -26,6 +29,8 @@ inline constexpr int kNoControlObjectResult = -1;
 // Runs the script of `task` and returns its result: the last CheckLogin (or
 // one of the link results above),
 // DetectWanMode, PollWanLink or ApplyWireless for tasks 1 to 4, 0 for task 5
-// and for unknown codes (which run nothing). A null `object` is never called.
+// and for unknown codes (which run nothing), the number of profiles put back
+// for task 6 (each profile's outcome goes to the records). A null `object` is
+// never called.
 int RunSetupScript(int task, CDLLObject* object, SettingsRecords& records, const PauseFunction& pause,
                    CAdapterReset& adapters);

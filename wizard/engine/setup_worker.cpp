@@ -20,6 +20,8 @@ QStringView StageTextKey(int task) {
             return lang::kPrgSave;
         case TASK_REBOOT:
             return lang::kPrgReboot;
+        case TASK_RESTORE:
+            return lang::kPrgRestore;
         default:
             return {};
     }
