@@ -7,6 +7,7 @@
 #include "ip_address_ctrl.h"
 #include "message_box.h"
 #include "program_dir.h"
+#include "window_owner.h"
 #include "modal_watch.h"
 #include "widget_test_app.h"
 
@@ -181,4 +182,16 @@ TEST(IpAddressCtrl, ReadsFourOctetsAndBlankAsZero) {
     TypeText(u"300"_qs);
     EXPECT_LE(control.GetAddress() >> 24, 255u);
     EXPECT_NE(control.Text().left(3), u"300"_qs);
+}
+
+TEST(WindowOwner, BoxIsCentredOnTheWizardAndKeptOnItsScreen) {
+    const QRect screen(0, 0, 1280, 800);
+    // Centred on a wizard that was moved away from the screen's centre.
+    EXPECT_EQ(CentredOn(QRect(500, 100, 650, 500), QSize(490, 120), screen), QPoint(580, 290));
+    // A wizard dragged half off the screen: its box stays whole on it.
+    EXPECT_EQ(CentredOn(QRect(1000, -200, 650, 500), QSize(490, 120), screen), QPoint(790, 0));
+    EXPECT_EQ(CentredOn(QRect(-600, 700, 650, 500), QSize(490, 120), screen), QPoint(0, 680));
+    // No screen known, or a box larger than the screen: centred only.
+    EXPECT_EQ(CentredOn(QRect(1000, -200, 650, 500), QSize(490, 120), QRect()), QPoint(1080, -10));
+    EXPECT_EQ(CentredOn(QRect(0, 0, 100, 100), QSize(2000, 100), screen), QPoint(-950, 0));
 }

@@ -84,3 +84,27 @@ TEST(KeyedRegion, NothingToKeepGivesAnEmptyRegion) {
     allKey.fill(kYellow);
     EXPECT_TRUE(BitmapToRegion(allKey, kSkinKeyColour).isEmpty());
 }
+
+TEST(KeyedRegion, ClearedFaceIsSeeThroughExactlyWhereTheOutlineCuts) {
+    QImage image(5, 3, QImage::Format_RGB32);
+    image.fill(QColor(20, 40, 60));
+    for (const QPoint key : {QPoint(0, 0), QPoint(4, 0), QPoint(1, 2), QPoint(2, 2)}) {
+        image.setPixelColor(key, kYellow);
+    }
+    image.setPixelColor(3, 1, QColor(255, 255, 1));
+
+    const QImage cleared = KeyColourCleared(image, kSkinKeyColour);
+    const QRegion outline = BitmapToRegion(image, kSkinKeyColour);
+    ASSERT_EQ(cleared.size(), image.size());
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = cleared.pixelColor(x, y);
+            if (outline.contains(QPoint(x, y))) {
+                EXPECT_EQ(pixel, image.pixelColor(x, y)) << "at " << x << "," << y;
+            } else {
+                EXPECT_EQ(pixel.alpha(), 0) << "at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_TRUE(KeyColourCleared(QImage(), kSkinKeyColour).isNull());
+}

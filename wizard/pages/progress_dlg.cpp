@@ -67,6 +67,7 @@ bool CProgressDlg::OnInitDialog() {
         const QSize size = ImageDialogClientSize(first.size());
         setFixedSize(size);
         setMask(RoundRectRegion(size, kCornerSize, kCornerSize));
+        SetRoundedFace(kCornerSize);
     }
 
     if (worker_ == nullptr) {

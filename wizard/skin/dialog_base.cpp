@@ -3,6 +3,7 @@
 #include "control_id.h"
 #include "dialog_units.h"
 #include "template_builder.h"
+#include "window_owner.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -52,6 +53,7 @@ int CDialogBase::DoModal() {
     if (!Create()) {
         return -1;
     }
+    KeepWithOwner(*this);
     return exec();
 }
 

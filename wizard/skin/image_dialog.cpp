@@ -2,7 +2,10 @@
 
 #include "hw_static.h"
 
+#include <QBrush>
 #include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
 #include <QPen>
 
 #include <algorithm>
@@ -21,12 +24,28 @@ QRect ImageDialogSourceRect(const QSize& imageSize, const QSize& clientSize) {
     return wanted.intersected(QRect(QPoint(0, 0), imageSize));
 }
 
-void PaintImageDialogFace(QPainter& painter, const QImage& image, const QSize& clientSize) {
+void PaintImageDialogFace(QPainter& painter, const QImage& image, const QSize& clientSize, int corner) {
     const QRect source = ImageDialogSourceRect(image.size(), clientSize);
     if (image.isNull() || source.isEmpty() || clientSize.isEmpty()) {
         return;
     }
-    painter.drawImage(QRect(QPoint(0, 0), clientSize), image, source);
+    const QRect target(QPoint(0, 0), clientSize);
+    if (corner <= 0) {
+        painter.drawImage(target, image, source);
+        return;
+    }
+    // The picture as a brush laid so that its source part covers the target.
+    QBrush face(image);
+    face.setTransform(QTransform::fromTranslate(-source.x(), -source.y()) *
+                      QTransform::fromScale(qreal(target.width()) / source.width(),
+                                            qreal(target.height()) / source.height()));
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(target), corner / 2.0, corner / 2.0);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.fillPath(outline, face);
+    painter.restore();
 }
 
 QSize ImageDialogClientSize(const QSize& imageSize) {
@@ -68,6 +87,12 @@ void CImageDialog::SetTransparentStatics(bool transparent) {
     update();
 }
 
+void CImageDialog::SetRoundedFace(int corner) {
+    faceCorner_ = corner;
+    setAttribute(Qt::WA_TranslucentBackground, corner > 0);
+    update();
+}
+
 void CImageDialog::RefreshRegion() {
     if (keepRegion_) {
         return;
@@ -86,5 +111,5 @@ void CImageDialog::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    PaintImageDialogFace(painter, *image_, size());
+    PaintImageDialogFace(painter, *image_, size(), faceCorner_);
 }

@@ -15,8 +15,11 @@ class QPainter;
 // is then stretched over the whole client area).
 QRect ImageDialogSourceRect(const QSize& imageSize, const QSize& clientSize);
 
-// Paints the face: the source part of image into (0, 0, client size).
-void PaintImageDialogFace(QPainter& painter, const QImage& image, const QSize& clientSize);
+// Paints the face: the source part of image into (0, 0, client size). With
+// a corner (the rounding ellipse's width, as RoundRectRegion takes it) the
+// face is a rounded rectangle with smooth edges and nothing is painted
+// outside it, for a window the compositor blends.
+void PaintImageDialogFace(QPainter& painter, const QImage& image, const QSize& clientSize, int corner = 0);
 
 // The client size that shows the picture 1:1: the picture less the margin
 // that never shows. A window of the picture's own size would stretch the
@@ -40,6 +43,11 @@ public:
     // While set, the dialog keeps whatever mask it was given.
     void SetKeepRegion(bool keep);
     void SetTransparentStatics(bool transparent);
+    // Rounds the face's corners (the ellipse's width; 0: square) and makes
+    // the window translucent, so that what lies outside them shows through
+    // where a compositor blends the window. Call it before the window is
+    // shown; the caller gives the mask that cuts it elsewhere.
+    void SetRoundedFace(int corner);
 
     bool IsImageMode() const { return imageMode_; }
     bool KeepsRegion() const { return keepRegion_; }
@@ -56,4 +64,5 @@ private:
     bool transparentStatics_ = true;
     bool imageMode_ = false;
     const QImage* image_ = nullptr;
+    int faceCorner_ = 0;
 };

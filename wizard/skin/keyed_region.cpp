@@ -1,5 +1,7 @@
 #include "keyed_region.h"
 
+#include <algorithm>
+
 namespace {
 
 // Calls addRun(QRect) for every run, in scan order. The scan always reads a
@@ -66,4 +68,16 @@ QRegion BitmapToRegion(const QImage& bitmap, ColorRef keyColour, bool cutMatchin
     });
     flush();
     return result;
+}
+
+QImage KeyColourCleared(const QImage& bitmap, ColorRef keyColour) {
+    if (bitmap.isNull()) {
+        return {};
+    }
+    QImage cleared = bitmap.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ScanRuns(bitmap, keyColour, false, [&](const QRect& run) {
+        auto* row = reinterpret_cast<QRgb*>(cleared.scanLine(run.y()));
+        std::fill(row + run.left(), row + run.left() + run.width(), QRgb{0});
+    });
+    return cleared;
 }

@@ -25,3 +25,9 @@ std::vector<QRect> BitmapRuns(const QImage& bitmap, ColorRef keyColour, bool cut
 // The union of BitmapRuns, built in batches of at most kRegionBatchRects;
 // empty for a null picture.
 QRegion BitmapToRegion(const QImage& bitmap, ColorRef keyColour, bool cutMatching = true);
+
+// The bitmap with every key-colour pixel fully transparent and the rest as it
+// was, for a window the compositor blends: there a window's outline (the
+// region above) only cuts where the pointer reaches, and whatever the window
+// paints shows, key colour included. Null for a null picture.
+QImage KeyColourCleared(const QImage& bitmap, ColorRef keyColour);

@@ -40,8 +40,17 @@ int CPolygonDialog::OnCreate() {
         return 0;
     }
     windowRegion_ = BitmapToRegion(background_, keyColour_);
-    if (!windowRegion_.isEmpty()) {
-        setMask(windowRegion_);
+    if (windowRegion_.isEmpty()) {
+        return 0;
+    }
+    // The outline cuts the window where no compositor blends it (X11 without
+    // one) and tells every window system where the pointer reaches. A
+    // compositor (every Wayland desktop) shows whatever the window paints,
+    // so the window is translucent and its cut-away pixels are painted clear.
+    setMask(windowRegion_);
+    if (isWindow()) {
+        setAttribute(Qt::WA_TranslucentBackground);
+        background_ = KeyColourCleared(background_, keyColour_);
     }
     return 0;
 }

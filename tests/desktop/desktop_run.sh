@@ -1,0 +1,80 @@
+#!/bin/bash
+# Runs desktop_host on a window system of its own and checks what it and the
+# window system report.
+#   desktop_run.sh HOST wayland   weston, headless with pixman, on a private
+#                                 runtime folder; the wizard on Qt's Wayland
+#                                 platform. Its boxes and progress window must
+#                                 be given the wizard as parent (the protocol
+#                                 log shows xdg_toplevel.set_parent).
+#   desktop_run.sh HOST x11       Xvfb without a window manager or compositor:
+#                                 the shapes still cut the windows, and the Exit
+#                                 question is centred on a wizard that moved.
+# Shots go to QELVANE_SHOT_DIR when set. Exit code 77: not possible here.
+set -u
+host=$1
+mode=$2
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+
+work=$(mktemp -d)
+cleanup() {
+  [[ -n ${server:-} ]] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+shots=${QELVANE_SHOT_DIR:-$work/shots}
+plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
+
+case $mode in
+  wayland)
+    command -v weston >/dev/null || skip "no weston (Debian package weston)"
+    command -v weston-screenshooter >/dev/null || skip "no weston-screenshooter (Debian package weston)"
+    compgen -G "$plugins/platforms/libqwayland*.so" >/dev/null || skip "no Qt Wayland platform (qt6-wayland)"
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # --debug lets the screenshooter client in.
+    weston --backend=headless-backend.so --use-pixman --socket=qelvane-test --width=1280 --height=800 \
+      --idle-time=0 --debug >"$work/weston.log" 2>&1 &
+    server=$!
+    for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/qelvane-test ]] && break; sleep 0.05; done
+    [[ -S $XDG_RUNTIME_DIR/qelvane-test ]] || { cat "$work/weston.log"; fail "weston did not start"; }
+    export WAYLAND_DISPLAY=qelvane-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
+    unset DISPLAY
+    "$host" --shots "$shots" >"$work/host.out" 2>"$work/host.err"
+    status=$?
+    ;;
+  x11)
+    command -v Xvfb >/dev/null || skip "no Xvfb (Debian package xvfb)"
+    display=:$((200 + RANDOM % 600))
+    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    server=$!
+    for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.05; done
+    export DISPLAY=$display QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+    "$host" --shots "$shots" --move 180,-60 >"$work/host.out" 2>"$work/host.err"
+    status=$?
+    ;;
+  *) fail "unknown window system $mode" ;;
+esac
+
+cat "$work/host.out"
+if ((status != 0)); then
+  grep -v '^\[' "$work/host.err" | tail -40
+  fail "the wizard's walk ended with $status"
+fi
+grep -q '^shot progress ' "$work/host.out" || fail "the progress window was not shot"
+case $mode in
+  wayland)
+    # Qt writes the protocol log to standard error: a box and the progress
+    # window each name the wizard's toplevel as their parent.
+    parents=$(grep -cE 'xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@[0-9]+\)' "$work/host.err")
+    echo "set_parent with a parent: $parents"
+    ((parents >= 2)) || fail "the question and the progress window were not given the wizard as parent"
+    ;;
+  x11)
+    offset=$(sed -n 's/^box-offset=//p' "$work/host.out")
+    dx=${offset%,*} dy=${offset#*,}
+    ((${dx#-} <= 1 && ${dy#-} <= 1)) || fail "the Exit question is not centred on the moved wizard ($offset)"
+    ;;
+esac
+echo "PASSED"
