@@ -231,6 +231,44 @@ TEST(WizardRun, LinkErrorsSayWhetherTheRouterAnsweredAndNextRetries) {
     EXPECT_FALSE(run.tour().Failed()) << qPrintable(run.tour().Failure());
 }
 
+// A tour step that waits for the box that says `text`: the box before may
+// still be closing.
+void WaitForBoxSaying(WizardTour& tour, const QString& text) {
+    tour.Add(QStringLiteral("a box saying ") + text, [text] {
+        auto* box = qobject_cast<CDlgMessageBox*>(QApplication::activeModalWidget());
+        return box != nullptr && box->isVisible() && box->Message().contains(text);
+    });
+}
+
+// A profile the link task switched is asked about once the user has said
+// they want to leave; "No" runs the restore behind the progress window (here
+// the tools' way, which puts nothing back) and says what to run instead.
+TEST(WizardRun, ExitAfterASwitchAsksWhetherToKeepItAndTellsWhatCameOfPuttingItBack) {
+    WizardRun run(kEnglish, ShortPause);
+    ASSERT_TRUE(run.Start(run.RouterOptions('3')));
+    SwitchedProfile switched;
+    switched.adapter = QStringLiteral("enp3s0");
+    switched.profileName = QStringLiteral("Wired connection 1");
+    switched.fixedAddresses = {QStringLiteral("127.0.1.10/24")};
+    switched.undoCommand = QStringLiteral("nmcli connection up 'Wired connection 1'");
+    run.app().switchedProfiles.push_back(switched);
+    WizardTour& tour = run.tour();
+    tour.ExpectPage(kPageWelcome);
+    tour.ClickExit();
+    tour.AnswerMessageBox(kYes);
+    for (const auto& [text, answer] :
+         {std::pair{QStringLiteral("\"Wired connection 1\" of adapter enp3s0"), kNo},
+          std::pair{QStringLiteral("could not be put back"), kOk}, std::pair{switched.undoCommand, kOk}}) {
+        WaitForBoxSaying(tour, text);
+        tour.AnswerMessageBox(answer);
+    }
+
+    EXPECT_EQ(run.Run(), 0);
+    EXPECT_FALSE(tour.Failed()) << qPrintable(tour.Failure());
+    ASSERT_TRUE(run.app().switchedProfiles[0].restore.has_value());
+    EXPECT_EQ(run.app().switchedProfiles[0].restore->result, ProfileRestoreResult::Failed);
+}
+
 struct DetectionCase {
     char routerAnswer;
     bool success;

@@ -45,12 +45,16 @@ inline constexpr QStringView kNoCable = u"No Cable";
 // The link task switched a network profile of the PC to automatic
 // addressing: said after the link task's own message, asked about when the
 // wizard ends, and what came of putting it back. Each names the profile and
-// its adapter (%s, %s), then the fixed addresses or the command to run (%s).
+// its adapter (%s, %s), the first three the fixed addresses too (%s).
 inline constexpr QStringView kProfileSwitched = u"Profile Switched";
 inline constexpr QStringView kKeepProfileSwitch = u"Keep Profile Switch";
 inline constexpr QStringView kProfileRestored = u"Profile Restored";
 inline constexpr QStringView kProfileRestoreRefused = u"Profile Restore Refused";
 inline constexpr QStringView kProfileRestoreFailed = u"Profile Restore Failed";
+// A profile not put back: the command that does it (%s), in a box of its own,
+// where it has the room.
+inline constexpr QStringView kUndoCommandTitle = u"Undo Command Title";
+inline constexpr QStringView kUndoCommand = u"Undo Command";
 // The "Save OK" box asks for the empty key as its title; no entry has an
 // empty key, so the title stays empty like that of the "Connect OK" box.
 inline constexpr QStringView kSaveOkTitle = u"";
@@ -127,8 +131,9 @@ inline constexpr QStringView kModeBgnResult = u"11 b/g/n mode";
 
 // Keys the code asks for directly, by the window that asks.
 inline constexpr std::array kProgressKeys{kPrgLink, kPrgAuto, kPrgCheck, kPrgSave, kPrgReboot, kPrgRestore};
-inline constexpr std::array kProfileChangeKeys{kProfileSwitched, kKeepProfileSwitch, kProfileRestored,
-                                               kProfileRestoreRefused, kProfileRestoreFailed};
+inline constexpr std::array kProfileChangeKeys{
+    kProfileSwitched,      kKeepProfileSwitch, kProfileRestored, kProfileRestoreRefused,
+    kProfileRestoreFailed, kUndoCommandTitle,  kUndoCommand};
 inline constexpr std::array kMainWindowKeys{
     kAppName,          kStart,       kNext,   kFinish,  kExit,      kLeaveMessage,
     kConnectOk,        kSaveOk,      kWebUrl, kModelNo, kVersionNo, kLoginRefused,

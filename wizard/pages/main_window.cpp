@@ -15,6 +15,7 @@
 #include "page_skins.h"
 #include "polygon_dialog.h"
 #include "pppoe_page.h"
+#include "profile_changes.h"
 #include "progress_dlg.h"
 #include "qelvane_app.h"
 #include "result_page.h"
@@ -90,6 +91,13 @@ QWidget* FirstField(QWidget& page, bool nextShown) {
         }
     }
     return nullptr;
+}
+
+// Before the wizard ends, whichever way: the user keeps or gets back each
+// network profile the link task switched.
+void SettleProfileChanges(CQelvaneDlg& window) {
+    WindowFrontEnd frontEnd(window);
+    ProfileChanges(frontEnd, window.App().switchedProfiles).SettleAtEnd();
 }
 
 QString LogoPath(CQelvaneApp& app) {
@@ -262,6 +270,7 @@ void CQelvaneDlg::OnNext() {
 }
 
 void CQelvaneDlg::Finish() {
+    SettleProfileChanges(*this);
     DestroyPages();
     EndDialog(kFinishedResult);
 }
@@ -280,6 +289,8 @@ void CQelvaneDlg::GoNext() {
     const bool accepted = shown == nullptr || shown->PageCheck();
     WindowFrontEnd frontEnd(*this);
     const PageStep step = SetupSteps(frontEnd).Next(page, wanType, accepted);
+    // Whatever the link task said, the user hears of the PC's profiles it switched.
+    ProfileChanges(frontEnd, app_.switchedProfiles).TellSwitched();
     if (step.show) {
         ShowPage(step.page);
     }
@@ -313,6 +324,7 @@ void CQelvaneDlg::OnWebLink() {
 void CQelvaneDlg::OnCancel() {
     if (ShowMessageBox(app_.ProgramDir(), kMessageQuestion, Text(app_, lang::kExit),
                        Text(app_, lang::kLeaveMessage)) == kResultYes) {
+        SettleProfileChanges(*this);
         DestroyPages();
         EndDialog(0);
     }

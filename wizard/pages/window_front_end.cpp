@@ -15,18 +15,33 @@ int WindowFrontEnd::RunTask(int task) {
     return result;
 }
 
-bool WindowFrontEnd::Tell(const StepMessage& message) {
+int WindowFrontEnd::Show(int type, const StepMessage& message) const {
     const CLanguageTable& table = host_.App().languageTable;
     const auto text = [&table](QStringView key) { return table.Lookup(key.toString()); };
     QString body = FormatStepText(text(message.textKey), message);
     if (!message.nameKey.isEmpty()) {
         body += message.separator.toString() + text(message.nameKey);
     }
-    const int type = message.kind == StepMessageKind::Information ? kMessageInformation : kMessageWarning;
     // A null key means no title; the "Save OK" box asks for the empty key
     // as its title, and gets what the table gives for it.
     const QString title = message.titleKey.isNull() ? QString() : text(message.titleKey);
-    return ShowMessageBox(host_.App().ProgramDir(), type, title, body) == kResultOk;
+    return ShowMessageBox(host_.App().ProgramDir(), type, title, body);
+}
+
+bool WindowFrontEnd::Tell(const StepMessage& message) {
+    const int type = message.kind == StepMessageKind::Information ? kMessageInformation : kMessageWarning;
+    return Show(type, message) == kResultOk;
+}
+
+Answer WindowFrontEnd::Ask(const StepMessage& question) {
+    switch (Show(kMessageQuestion, question)) {
+        case kResultYes:
+            return Answer::Yes;
+        case kResultNo:
+            return Answer::No;
+        default:
+            return Answer::Closed;
+    }
 }
 
 void WindowFrontEnd::ShowLinkError() {
