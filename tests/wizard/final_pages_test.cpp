@@ -7,6 +7,8 @@
 #include "language_choice.h"
 #include "language_keys.h"
 #include "mac_clone_page.h"
+#include "main_window.h"
+#include "page_flow.h"
 #include "page_test_helpers.h"
 #include "result_page.h"
 #include "security_page.h"
@@ -370,4 +372,26 @@ TEST(ResultPage, WithoutAControlObjectRefreshReadsNothing) {
     QTest::mouseClick(page->GetDlgItem(1146), Qt::LeftButton);
     EXPECT_FALSE(page->IsReading());
     EXPECT_NE(page->cursor().shape(), Qt::WaitCursor);
+}
+
+// The main window's end, whichever way it comes, leaves the result page
+// quiet: Finish stops its polling, and a window destroyed while it shows
+// the page goes without the page reaching back into it.
+TEST(ResultPage, StaysQuietWhenItsWindowEnds) {
+    WidgetTestApp();
+    TestHost host;
+    for (const bool finish : {true, false}) {
+        CQelvaneDlg window(host.App());
+        ASSERT_TRUE(window.Create());
+        window.show();
+        window.ShowPage(kPageResult);
+        auto* page = qobject_cast<CResultDlg*>(window.Page(kPageResult));
+        ASSERT_NE(page, nullptr);
+        ASSERT_TRUE(page->IsPolling());
+        if (finish) {
+            window.OnNext();
+            EXPECT_FALSE(window.isVisible());
+            EXPECT_FALSE(page->IsPolling());
+        }
+    }
 }

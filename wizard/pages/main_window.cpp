@@ -35,6 +35,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include <memory>
+
 namespace {
 
 constexpr int kMainWindowTemplateId = 102;
@@ -70,6 +72,21 @@ constexpr int kLoginRefusedResult = 0;
 
 // "About (&A)..." of the window menu.
 constexpr char16_t kAboutMenuText[] = u"About (&A)...";
+
+template <typename Page>
+std::unique_ptr<CWizardPage> MakePage(CQelvaneDlg& window) {
+    return std::make_unique<Page>(window, &window);
+}
+
+// The pages in flow order: a page's place here is its index in the flow.
+using PageMaker = std::unique_ptr<CWizardPage> (*)(CQelvaneDlg&);
+constexpr PageMaker kPageMakers[] = {
+    MakePage<CWelcomeDlg>,  MakePage<CSetup1Dlg>,          MakePage<CSetup2Dlg>,
+    MakePage<CSetup3Dlg>,   MakePage<CSetup4Dlg>,          MakePage<CSetup5Dlg>,
+    MakePage<CPPOESetDlg>,  MakePage<CStaticIpDlg>,        MakePage<CPPTPSettingDlg>,
+    MakePage<CMacCloneDlg>, MakePage<CWirelessSettingDlg>, MakePage<CSecuritySettingDlg>,
+    MakePage<CResultDlg>,
+};
 
 QString Text(CQelvaneApp& app, QStringView key) {
     return app.languageTable.Lookup(key.toString());
@@ -119,7 +136,9 @@ CQelvaneDlg::CQelvaneDlg(CQelvaneApp& app, QWidget* parent)
 }
 
 CQelvaneDlg::~CQelvaneDlg() {
-    DestroyPages();
+    // The pages go with the window, as its children, after this part of it;
+    // hidden first, they see the window close while their host is whole.
+    hide();
     SetProgramLanguageTable(nullptr);
 }
 
@@ -166,25 +185,14 @@ void CQelvaneDlg::StyleControls() {
 }
 
 void CQelvaneDlg::CreatePages() {
-    // The order gives each page its index in the flow.
-    CWizardPage* const created[] = {
-        new CWelcomeDlg(*this, this),         new CSetup1Dlg(*this, this),
-        new CSetup2Dlg(*this, this),          new CSetup3Dlg(*this, this),
-        new CSetup4Dlg(*this, this),          new CSetup5Dlg(*this, this),
-        new CPPOESetDlg(*this, this),         new CStaticIpDlg(*this, this),
-        new CPPTPSettingDlg(*this, this),     new CMacCloneDlg(*this, this),
-        new CWirelessSettingDlg(*this, this), new CSecuritySettingDlg(*this, this),
-        new CResultDlg(*this, this),
-    };
-    bool failed = false;
-    for (CWizardPage* page : created) {
-        // The first page that cannot be made ends the row; the ones before it work.
-        if (failed || !page->Create()) {
-            failed = true;
-            delete page;
-            continue;
+    for (PageMaker make : kPageMakers) {
+        // The first page that cannot be made is dropped and ends the row; the
+        // ones before it work. A made page belongs to the window, its parent.
+        std::unique_ptr<CWizardPage> page = make(*this);
+        if (!page->Create()) {
+            return;
         }
-        AddPage(page);
+        AddPage(page.release());
     }
 }
 
@@ -194,12 +202,13 @@ void CQelvaneDlg::AddPage(CWizardPage* page) {
     }
 }
 
-void CQelvaneDlg::DestroyPages() {
-    for (CWizardPage*& page : pages_) {
-        delete page;
-        page = nullptr;
+void CQelvaneDlg::EndWizard(int result) {
+    EndDialog(result);
+    // Closing hid the result page, which polls again when hidden: the
+    // router is left alone from now on.
+    if (auto* resultPage = qobject_cast<CResultDlg*>(Page(kPageResult))) {
+        resultPage->StopPolling();
     }
-    pageCount_ = 0;
 }
 
 CWizardPage* CQelvaneDlg::Page(int index) const {
@@ -271,8 +280,7 @@ void CQelvaneDlg::OnNext() {
 
 void CQelvaneDlg::Finish() {
     SettleProfileChanges(*this);
-    DestroyPages();
-    EndDialog(kFinishedResult);
+    EndWizard(kFinishedResult);
 }
 
 void CQelvaneDlg::GoNext() {
@@ -325,8 +333,7 @@ void CQelvaneDlg::OnCancel() {
     if (ShowMessageBox(app_.ProgramDir(), kMessageQuestion, Text(app_, lang::kExit),
                        Text(app_, lang::kLeaveMessage)) == kResultYes) {
         SettleProfileChanges(*this);
-        DestroyPages();
-        EndDialog(0);
+        EndWizard(0);
     }
 }
 

@@ -51,8 +51,8 @@ public:
 
     void ShowPage(int index);
     void UpdateButtons(int index);
+    // The window keeps the page as its child from now on.
     void AddPage(CWizardPage* page);
-    void DestroyPages();
 
     int CurrentPage() const { return currentPage_; }
     int PageCount() const { return pageCount_; }
@@ -80,8 +80,11 @@ private:
     void StyleControls();
     void CreatePages();
     void Finish();
+    // Ends the window with result; the pages stay quiet until it is gone.
+    void EndWizard(int result);
 
     CQelvaneApp& app_;
+    // In flow order; each is this window's child and goes with it.
     std::array<CWizardPage*, 13> pages_{};
     int pageCount_ = 0;
     int currentPage_ = 0;
