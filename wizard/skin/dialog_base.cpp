@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QPointer>
 
 namespace {
 
@@ -53,8 +54,10 @@ int CDialogBase::DoModal() {
     if (!Create()) {
         return -1;
     }
-    KeepWithOwner(*this);
-    return exec();
+    const QPointer<QWidget> owner = KeepWithOwner(*this);
+    const int result = exec();
+    ReturnFocusTo(owner);
+    return result;
 }
 
 void CDialogBase::EndDialog(int result) {

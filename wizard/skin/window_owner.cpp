@@ -82,10 +82,10 @@ QWidget* OwnerWindowFor(const QWidget& window) {
     return found;
 }
 
-void KeepWithOwner(QWidget& window) {
+QWidget* KeepWithOwner(QWidget& window) {
     QWidget* owner = OwnerWindowFor(window);
     if (owner == nullptr || !window.isWindow()) {
-        return;
+        return nullptr;
     }
     window.winId();  // the window system's window, to hang the owner on
     if (QWindow* handle = window.windowHandle(); handle != nullptr && owner->windowHandle() != nullptr) {
@@ -97,5 +97,12 @@ void KeepWithOwner(QWidget& window) {
     // A box run more than once keeps its first watch (which stays with it).
     if (window.findChild<QObject*>(QLatin1String(OwnerWatch::kName), Qt::FindDirectChildrenOnly) == nullptr) {
         new OwnerWatch(window, *owner);
+    }
+    return owner;
+}
+
+void ReturnFocusTo(QWidget* owner) {
+    if (owner != nullptr && owner->isVisible()) {
+        owner->activateWindow();
     }
 }

@@ -23,5 +23,12 @@ QWidget* OwnerWindowFor(const QWidget& window);
 
 // Makes window the transient of its owner, centres it on it and brings it
 // back above the owner whenever the owner is activated while window shows.
-// Call it before window is shown; nothing happens without an owner.
-void KeepWithOwner(QWidget& window);
+// Call it before window is shown; nothing happens without an owner. The
+// owner, or null.
+QWidget* KeepWithOwner(QWidget& window);
+
+// Gives the keyboard back to owner once its box has closed, as a window
+// manager does for a transient; nothing for a null or hidden owner. Where no
+// window manager runs, the window system would otherwise leave the focus on
+// nothing and keys would reach no window.
+void ReturnFocusTo(QWidget* owner);
