@@ -9,10 +9,12 @@
 #   desktop_run.sh HOST x11       Xvfb without a window manager or compositor:
 #                                 the shapes still cut the windows, and the Exit
 #                                 question is centred on a wizard that moved.
-# Shots go to QELVANE_SHOT_DIR when set. Exit code 77: not possible here.
+# Arguments after the window system go to the host (--chinese). Shots go to
+# QELVANE_SHOT_DIR when set. Exit code 77: not possible here.
 set -u
 host=$1
 mode=$2
+shift 2  # the rest goes to the host (--chinese)
 skip() { echo "SKIPPED: $*"; exit 77; }
 fail() { echo "FAILED: $*"; exit 1; }
 
@@ -40,7 +42,7 @@ case $mode in
     [[ -S $XDG_RUNTIME_DIR/qelvane-test ]] || { cat "$work/weston.log"; fail "weston did not start"; }
     export WAYLAND_DISPLAY=qelvane-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
     unset DISPLAY
-    "$host" --shots "$shots" >"$work/host.out" 2>"$work/host.err"
+    "$host" --shots "$shots" "$@" >"$work/host.out" 2>"$work/host.err"
     status=$?
     ;;
   x11)
@@ -51,7 +53,7 @@ case $mode in
     for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.05; done
     export DISPLAY=$display QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
-    "$host" --shots "$shots" --move 180,-60 >"$work/host.out" 2>"$work/host.err"
+    "$host" --shots "$shots" --move 180,-60 "$@" >"$work/host.out" 2>"$work/host.err"
     status=$?
     ;;
   *) fail "unknown window system $mode" ;;
