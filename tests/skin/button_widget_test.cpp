@@ -171,7 +171,7 @@ TEST_F(SkinnedButtons, SkinFunctionsLeaveTheirCascade) {
     auto* button = new CHwBtn_Pic(window_.get());
     ApplyCommonButtonSkin(button, true, SaveStrip(4));
     EXPECT_EQ(button->Strip().Count(), 4);
-    EXPECT_EQ(button->LayoutMode(), 0);
+    EXPECT_EQ(button->LayoutMode(), ButtonLayoutMode::CaptionOverImage);
     EXPECT_FALSE(button->IsAutoSkin());
     EXPECT_EQ(button->StateAttr(3).textColour, 0xFF0000u);
     EXPECT_EQ(button->StateAttr(0).font->pixelSize(), 12);  // 9 points
@@ -185,7 +185,7 @@ TEST_F(SkinnedButtons, SkinFunctionsLeaveTheirCascade) {
     auto* box = new CHwBtn_ChkRadio(window_.get());
     ApplyCheckSkin(box, files_.path() + u'/', QStringLiteral("Tip"));
     EXPECT_EQ(box->StateAttr(5).textColour, 0x604040u);
-    EXPECT_EQ(box->LayoutMode(), 1);
+    EXPECT_EQ(box->LayoutMode(), ButtonLayoutMode::ImageLeftCaptionRight);
     EXPECT_EQ(box->TextFormat(), 0x24u);
     EXPECT_EQ(box->VisitedColor(), kNoColour);
     EXPECT_EQ(box->toolTip(), QStringLiteral("Tip"));

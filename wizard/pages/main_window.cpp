@@ -161,12 +161,13 @@ void CQelvaneDlg::StyleControls() {
     }
     auto* link = Item<CHwBtn_Hotspot>(kIdWebLink);
     link->setText(Text(app_, lang::kWebUrl));
-    link->SetStateFont(-1, 12, true, false, false, GetSkinFontName());
-    link->SetStateTextColor(0, 0x000000);
+    link->SetStateFont(kAllButtonStates, 12, true, false, false, GetSkinFontName());
+    link->SetStateTextColor(kPushNormal, 0x000000);
     ApplyLinkHoverLook(link, 12, true);
-    link->SetStateTextColor(2, 0x0000FF);
+    link->SetStateTextColor(kPushPressed, 0x0000FF);
     link->SetVisitedColor(0x000000);
-    link->SetTextFormat(0x26);
+    // Right-aligned, so the link grows to the left as its text gets longer.
+    link->SetTextFormat(kDtRight | kDtVCenter | kDtSingleLine);
     for (int id : {kIdModel, kIdProduct, kIdVersion}) {
         auto* label = Item<CHwStatic>(id);
         label->SetTextColor(0x000000);

@@ -4,11 +4,11 @@
 
 namespace {
 
-void ArrangeAutoSized(ButtonLayout& out, int mode) {
+void ArrangeAutoSized(ButtonLayout& out, ButtonLayoutMode mode) {
     LayoutRect& caption = out.caption;
     LayoutRect& image = out.image;
     switch (mode) {
-        case 0:
+        case ButtonLayoutMode::CaptionOverImage:
             if (out.hasImage) {
                 image.bottom = std::max(caption.bottom, image.bottom);
                 caption = image;
@@ -18,21 +18,21 @@ void ArrangeAutoSized(ButtonLayout& out, int mode) {
                 caption.bottom += 2;
             }
             break;
-        case 1:
+        case ButtonLayoutMode::ImageLeftCaptionRight:
             if (out.hasImage) {
                 caption.Offset(image.right + 2, 0);
                 caption.bottom = image.bottom;
                 out.client.bottom = caption.bottom;
             }
             break;
-        case 2:
+        case ButtonLayoutMode::CaptionLeftImageRight:
             image.Offset(caption.right + 2, 0);
             if (out.hasImage) {
                 caption.bottom = image.bottom;
                 out.client.bottom = caption.bottom;
             }
             break;
-        case 3:
+        case ButtonLayoutMode::ImageOnly:
             caption = {};
             break;
         default:
@@ -40,16 +40,16 @@ void ArrangeAutoSized(ButtonLayout& out, int mode) {
     }
 }
 
-void ArrangeInClient(ButtonLayout& out, int mode) {
+void ArrangeInClient(ButtonLayout& out, ButtonLayoutMode mode) {
     LayoutRect& caption = out.caption;
     LayoutRect& image = out.image;
     const LayoutRect& client = out.client;
     switch (mode) {
-        case 0:
+        case ButtonLayoutMode::CaptionOverImage:
             caption = client;
             image = client;
             break;
-        case 1:
+        case ButtonLayoutMode::ImageLeftCaptionRight:
             caption.bottom = client.bottom;
             image.bottom = std::min(image.bottom, client.bottom);
             if (out.hasImage) {
@@ -57,7 +57,7 @@ void ArrangeInClient(ButtonLayout& out, int mode) {
             }
             caption.right = client.right;
             break;
-        case 2:
+        case ButtonLayoutMode::CaptionLeftImageRight:
             caption.bottom = client.bottom;
             image.bottom = std::min(image.bottom, client.bottom);
             if (out.hasImage) {
@@ -65,7 +65,7 @@ void ArrangeInClient(ButtonLayout& out, int mode) {
                 caption.right = image.left - 2;
             }
             break;
-        case 3:
+        case ButtonLayoutMode::ImageOnly:
             caption = {};
             image = client;
             break;
@@ -98,11 +98,11 @@ ButtonLayout CalcButtonLayout(const ButtonLayoutInput& input) {
     return out;
 }
 
-LayoutRect AutoSizeGeometry(const ButtonLayout& layout, const LayoutRect& clientInParent, int mode,
-                            bool stripWithoutImages, unsigned textFormat) {
+LayoutRect AutoSizeGeometry(const ButtonLayout& layout, const LayoutRect& clientInParent,
+                            ButtonLayoutMode mode, bool stripWithoutImages, unsigned textFormat) {
     int width = std::max(layout.caption.right, layout.image.right);
     int height = std::max(layout.caption.bottom, layout.image.bottom + 2);
-    if (mode != 3 && stripWithoutImages) {
+    if (mode != ButtonLayoutMode::ImageOnly && stripWithoutImages) {
         width += 2;
         height += 2;
     }
@@ -133,10 +133,10 @@ LayoutRect ShiftImageRectForState(const LayoutRect& rect, bool pressed, bool hov
     return shifted;
 }
 
-ImageDraw ImageDrawFor(int state, const ButtonLayout& layout, int mode, int imageCount, bool pressed,
-                       bool hovered) {
+ImageDraw ImageDrawFor(int state, const ButtonLayout& layout, ButtonLayoutMode mode, int imageCount,
+                       bool pressed, bool hovered) {
     ImageDraw draw{state, layout.image};
-    if (mode == 0 || mode == 3) {
+    if (mode == ButtonLayoutMode::CaptionOverImage || mode == ButtonLayoutMode::ImageOnly) {
         const LayoutRect& client = layout.client;
         LayoutRect& dest = draw.destination;
         dest.Offset((client.left + client.right) / 2 - (dest.left + dest.right) / 2,

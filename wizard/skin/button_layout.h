@@ -44,14 +44,21 @@ inline constexpr unsigned kDtWordBreak = 0x10;
 inline constexpr unsigned kDtSingleLine = 0x20;
 inline constexpr unsigned kDtNoPrefix = 0x800;
 
-// Layout modes: 0 caption over image, 1 image left and caption right,
-// 2 caption left and image right, 3 image only.
+// Where a button puts its caption and its image; the numbers are the layout
+// codes the buttons have always stored.
+enum class ButtonLayoutMode : int {
+    CaptionOverImage = 0,  // fixed size: both fill the client area
+    ImageLeftCaptionRight = 1,
+    CaptionLeftImageRight = 2,
+    ImageOnly = 3,
+};
+
 struct ButtonLayoutInput {
     bool hasText = false;
     QSize textSize;                  // the caption measured in the state-0 font
     std::optional<QSize> imageSize;  // image 0 of the strip, when there is one
     LayoutRect client;               // C
-    int mode = 0;
+    ButtonLayoutMode mode = ButtonLayoutMode::CaptionOverImage;
     bool autoSize = false;
     bool hasImage = false;  // the button's sticky "an image was seen" flag
 };
@@ -59,7 +66,7 @@ struct ButtonLayoutInput {
 struct ButtonLayout {
     LayoutRect caption;  // T
     LayoutRect image;    // I
-    LayoutRect client;   // C, which the auto-sized modes 1 and 2 may shorten
+    LayoutRect client;   // C, which auto-sized image-beside-caption modes may shorten
     bool hasImage = false;
 };
 
@@ -67,11 +74,11 @@ ButtonLayout CalcButtonLayout(const ButtonLayoutInput& input);
 
 // The rectangle an auto-sized button takes in its parent. clientInParent is
 // C in parent coordinates; stripWithoutImages says that an image list exists
-// but holds nothing (then the content grows by a pixel on each side outside
-// mode 3). DT_RIGHT keeps C's right edge, DT_CENTER centres on C (integer
+// but holds nothing (then the content grows by a pixel on each side unless
+// the button shows its image only). DT_RIGHT keeps C's right edge, DT_CENTER centres on C (integer
 // division toward zero), anything else keeps C's left edge; the top is C's.
-LayoutRect AutoSizeGeometry(const ButtonLayout& layout, const LayoutRect& clientInParent, int mode,
-                            bool stripWithoutImages, unsigned textFormat);
+LayoutRect AutoSizeGeometry(const ButtonLayout& layout, const LayoutRect& clientInParent,
+                            ButtonLayoutMode mode, bool stripWithoutImages, unsigned textFormat);
 
 // The image rectangle moved one pixel down-right while pressed and up-left
 // while hovered: a single-image strip shows its states this way.
@@ -83,7 +90,7 @@ struct ImageDraw {
 };
 
 // Which frame of the strip is drawn for a state, and where: at I, centred on
-// C in modes 0 and 3; a strip of fewer than two frames always draws frame 0,
-// shifted by state.
-ImageDraw ImageDrawFor(int state, const ButtonLayout& layout, int mode, int imageCount, bool pressed,
-                       bool hovered);
+// C when the caption is over the image or absent; a strip of fewer than two
+// frames always draws frame 0, shifted by state.
+ImageDraw ImageDrawFor(int state, const ButtonLayout& layout, ButtonLayoutMode mode, int imageCount,
+                       bool pressed, bool hovered);

@@ -50,19 +50,22 @@ bool HwBtnStateRecords::SetFont(int state, const QFont& font) {
 
 int PushButtonStateIndex(bool enabled, bool pressed, bool hovered) {
     if (!enabled) {
-        return 3;
+        return kPushDisabled;
     }
     if (pressed) {
-        return 2;
+        return kPushPressed;
     }
-    return hovered ? 1 : 0;
+    return hovered ? kPushHovered : kPushNormal;
 }
 
 int CheckRadioStateIndex(bool enabled, bool hovered, bool checked) {
     if (!enabled) {
-        return checked ? 5 : 4;
+        return checked ? kDisabledChecked : kDisabledUnchecked;
     }
-    return (checked ? 2 : 0) + (hovered ? 1 : 0);
+    if (checked) {
+        return hovered ? kCheckedHovered : kCheckedNormal;
+    }
+    return hovered ? kUncheckedHovered : kUncheckedNormal;
 }
 
 unsigned ChkRadioKindFromStyle(unsigned style) {

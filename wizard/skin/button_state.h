@@ -53,12 +53,33 @@ private:
     std::vector<HwBtnStateAttr> records_;
 };
 
-// The four states of a push button, checked in this order: 3 disabled,
-// 2 pressed, 1 hovered, 0 normal.
+// The four states of a push button or a link, by their index in the records
+// and the strip.
+enum PushButtonState : int {
+    kPushNormal = 0,
+    kPushHovered = 1,
+    kPushPressed = 2,
+    kPushDisabled = 3,
+};
+
+// The six states of a check box or radio button, by their index.
+enum CheckRadioState : int {
+    kUncheckedNormal = 0,
+    kUncheckedHovered = 1,
+    kCheckedNormal = 2,
+    kCheckedHovered = 3,
+    kDisabledUnchecked = 4,
+    kDisabledChecked = 5,
+};
+
+// The state a font setter gives for every state of a button at once.
+inline constexpr int kAllButtonStates = -1;
+
+// A push button's state, checked in this order: disabled, pressed, hovered,
+// normal.
 int PushButtonStateIndex(bool enabled, bool pressed, bool hovered);
 
-// The six states of a check box or radio button: 0/1 unchecked normal or
-// hovered, 2/3 checked normal or hovered, 4/5 disabled unchecked or checked.
+// A check box's or radio button's state.
 int CheckRadioStateIndex(bool enabled, bool hovered, bool checked);
 
 // Kind codes of CHwBtn_ChkRadio, stored where a push button keeps its style.

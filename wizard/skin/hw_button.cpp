@@ -62,7 +62,7 @@ int CHwBtn_Pub::SetStateFont(int state, int pointSize, bool bold, bool italic, b
                              const QString& face) {
     const QFont font = MakeSkinFont({pointSize, face, bold, italic, underline});
     bool done = true;
-    if (state == -1) {
+    if (state == kAllButtonStates) {
         for (int each = 0; each < states_.Count(); ++each) {
             states_.SetFont(each, font);
         }
@@ -187,7 +187,7 @@ void CHwBtn_Pub::InitControl() {
 
 void CHwBtn_Pub::SetSkinImage(const QString& path, int count, const QString& toolTip, bool autoSize) {
     LoadImageStripFromFile(count, kSkinKeyColour, path);
-    SetLayout(3);
+    SetLayout(ButtonLayoutMode::ImageOnly);
     SetAutoSize(autoSize);
     if (!toolTip.isEmpty()) {
         SetToolTipText(toolTip, true);
@@ -196,7 +196,7 @@ void CHwBtn_Pub::SetSkinImage(const QString& path, int count, const QString& too
 
 // Layout mode and auto-size only take effect at the next paint (or the next
 // UpdateLayout), so a skin that sets several of them resizes the button once.
-void CHwBtn_Pub::SetLayout(int mode) {
+void CHwBtn_Pub::SetLayout(ButtonLayoutMode mode) {
     layoutMode_ = mode;
     update();
 }

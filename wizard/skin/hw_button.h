@@ -43,8 +43,8 @@ public:
     virtual void SetCursorFromResource(int from, Qt::CursorShape shape);
     // No cursor for those states: the parent's cursor shows.
     virtual void SetStateCursor(int from, const std::optional<QCursor>& cursor);
-    // One state, or every state for -1; 1 on success, 0 for a state outside
-    // the table.
+    // One state, or every state for kAllButtonStates; 1 on success, 0 for a
+    // state outside the table.
     virtual int SetStateFont(int state, int pointSize, bool bold, bool italic, bool underline,
                              const QString& face);
     // The strip from a Qt resource path (":/...") or a file; appended to the
@@ -65,7 +65,7 @@ public:
     // The strip file with the skin key colour as mask, image-only layout,
     // auto-size as given and, unless empty, a tooltip.
     void SetSkinImage(const QString& path, int count, const QString& toolTip, bool autoSize);
-    void SetLayout(int mode);
+    void SetLayout(ButtonLayoutMode mode);
     void SetAutoSize(bool autoSize);
     void SetTextFormat(unsigned format);
     void SetVisitedColor(ColorRef colour);
@@ -78,7 +78,7 @@ public:
 
     int StateCount() const { return states_.Count(); }
     const HwBtnStateAttr& StateAttr(int state) const { return states_.At(state); }
-    int LayoutMode() const { return layoutMode_; }
+    ButtonLayoutMode LayoutMode() const { return layoutMode_; }
     bool IsAutoSize() const { return autoSize_; }
     bool IsAutoSkin() const { return autoSkin_; }
     unsigned TextFormat() const { return textFormat_; }
@@ -136,7 +136,7 @@ private:
     int kind_ = 0;
     bool focused_ = false;
     bool showFocusRect_ = true;
-    int layoutMode_ = 0;
+    ButtonLayoutMode layoutMode_ = ButtonLayoutMode::CaptionOverImage;
     ImageStrip strip_;
     HwBtnStateRecords states_;
     ColorRef visitedColour_ = kNoColour;

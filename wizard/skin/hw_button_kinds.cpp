@@ -24,14 +24,14 @@ CHwBtn_Pic::CHwBtn_Pic(QWidget* parent, int stateCount) : CHwBtn_Pub(parent, sta
 void CHwBtn_Pic::ApplyDefaultSkin() {
     SetFocusRectVisible(false);
     const QString face = QStringLiteral("Times New Roman");
-    SetStateFont(-1, 9, false, false, false, face);
-    SetStateFont(1, 9, true, false, false, face);
-    SetStateFont(2, 9, false, true, false, face);
-    SetStateFont(3, 9, false, true, false, face);
-    SetCursorFromResource(0, Qt::PointingHandCursor);
-    SetStateTextColor(0, 0xB25125);
-    SetStateTextColor(1, 0xFAC800);
-    SetStateTextColor(2, 0xFFFFFF);
+    SetStateFont(kAllButtonStates, 9, false, false, false, face);
+    SetStateFont(kPushHovered, 9, true, false, false, face);
+    SetStateFont(kPushPressed, 9, false, true, false, face);
+    SetStateFont(kPushDisabled, 9, false, true, false, face);
+    SetCursorFromResource(kPushNormal, Qt::PointingHandCursor);
+    SetStateTextColor(kPushNormal, 0xB25125);
+    SetStateTextColor(kPushHovered, 0xFAC800);
+    SetStateTextColor(kPushPressed, 0xFFFFFF);
     SetTextFormat(kDtCenter | kDtVCenter | kDtSingleLine);
     SetAutoSize(true);
 }
@@ -42,11 +42,11 @@ CHwBtn_Hotspot::CHwBtn_Hotspot(QWidget* parent) : CHwBtn_Pub(parent, kPushButton
 
 void CHwBtn_Hotspot::ApplyDefaultSkin() {
     SetFocusRectVisible(false);
-    SetStateFont(-1, 8, false, false, false, QStringLiteral("MS Sans Serif"));
-    SetCursorFromResource(0, Qt::PointingHandCursor);
-    SetStateTextColor(0, 0xB25125);
-    SetStateTextColor(1, 0x0000FF);
-    SetStateTextColor(2, 0x008080);
+    SetStateFont(kAllButtonStates, 8, false, false, false, QStringLiteral("MS Sans Serif"));
+    SetCursorFromResource(kPushNormal, Qt::PointingHandCursor);
+    SetStateTextColor(kPushNormal, 0xB25125);
+    SetStateTextColor(kPushHovered, 0x0000FF);
+    SetStateTextColor(kPushPressed, 0x008080);
     SetVisitedColor(0x000080);
     SetAutoSize(true);
 }
@@ -73,17 +73,17 @@ CHwBtn_ChkRadio::CHwBtn_ChkRadio(QWidget* parent) : CHwBtn_Pic(parent, kCheckRad
 
 void CHwBtn_ChkRadio::ApplyDefaultSkin() {
     SetFocusRectVisible(false);
-    SetStateFont(-1, 7, false, false, false, QStringLiteral("MS Sans Serif"));
-    SetCursorFromResource(0, Qt::PointingHandCursor);
-    SetStateTextColor(0, 0xB25125);
-    SetStateTextColor(1, 0xFAC800);
-    SetStateTextColor(2, 0x404000);
-    SetStateTextColor(3, 0x808000);
-    SetStateTextColor(4, 0x404040);
-    SetStateTextColor(5, 0x808080);
+    SetStateFont(kAllButtonStates, 7, false, false, false, QStringLiteral("MS Sans Serif"));
+    SetCursorFromResource(kUncheckedNormal, Qt::PointingHandCursor);
+    SetStateTextColor(kUncheckedNormal, 0xB25125);
+    SetStateTextColor(kUncheckedHovered, 0xFAC800);
+    SetStateTextColor(kCheckedNormal, 0x404000);
+    SetStateTextColor(kCheckedHovered, 0x808000);
+    SetStateTextColor(kDisabledUnchecked, 0x404040);
+    SetStateTextColor(kDisabledChecked, 0x808080);
     SetVisitedColor(0x000080);
     SetAutoSize(false);
-    SetLayout(1);
+    SetLayout(ButtonLayoutMode::ImageLeftCaptionRight);
     SetTextFormat(kDtVCenter | kDtSingleLine);
 }
 
