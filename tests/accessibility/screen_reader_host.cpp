@@ -11,10 +11,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    SetEnvironment("GSETTINGS_BACKEND", "memory", true);
-    SetEnvironment("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/qelvane-tests-have-no-system-bus",
-                   true);
-    SetEnvironment("QELVANE_BIN_DIR", QELVANE_TEST_BIN_DIR, false);
+    KeepTestsAwayFromTheMachine(QELVANE_TEST_BIN_DIR);
     QApplication qtApp(argc, argv);
     WizardRun run(1033, [](std::chrono::milliseconds length) { SleepFor(length / 50); });
     if (!run.Start(run.RouterOptions('1'))) {

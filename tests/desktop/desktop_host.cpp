@@ -124,10 +124,7 @@ Window* ShownModal() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    SetEnvironment("GSETTINGS_BACKEND", "memory", true);
-    SetEnvironment("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/qelvane-tests-have-no-system-bus",
-                   true);
-    SetEnvironment("QELVANE_BIN_DIR", QELVANE_TEST_BIN_DIR, false);
+    KeepTestsAwayFromTheMachine(QELVANE_TEST_BIN_DIR);
     QApplication qtApp(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption shots(QStringLiteral("shots"), QStringLiteral("Folder for the shots."),

@@ -8,11 +8,8 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    SetEnvironment("GSETTINGS_BACKEND", "memory", true);
-    SetEnvironment("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/qelvane-tests-have-no-system-bus",
-                   true);
+    KeepTestsAwayFromTheMachine(QELVANE_TEST_BIN_DIR);
     SetEnvironment("QT_QPA_PLATFORM", "offscreen", false);
-    SetEnvironment("QELVANE_BIN_DIR", QELVANE_TEST_BIN_DIR, false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
