@@ -99,10 +99,11 @@ protected:
     }
 
     // A page with short periods whose pause is noted among the calls.
-    std::unique_ptr<CResultDlg> MakePage(std::chrono::milliseconds pause, int pollPeriodMs) {
+    std::unique_ptr<CResultDlg> MakePage(std::chrono::milliseconds pause,
+                                         std::chrono::milliseconds pollPeriod) {
         auto page = std::make_unique<CResultDlg>(host);
         EXPECT_TRUE(page->Create());
-        page->SetPollPeriod(pollPeriodMs);
+        page->SetPollPeriod(pollPeriod);
         RecordingObject* calls = router.get();
         page->SetReadPause([calls, pause](std::chrono::milliseconds length) {
             calls->Note("pause " + std::to_string(length.count()));
@@ -177,7 +178,7 @@ TEST_F(ResultPollingTest, PollsUntilTheRouterReportsAnAddressThenStops) {
     ASSERT_TRUE(sim.ok());
     BindRouter(sim.port());
     host.App().wanStatus.extraText = "home";  // the wireless check's memory
-    auto page = MakePage(5ms, 20);
+    auto page = MakePage(5ms, 20ms);
     page->show();
     ASSERT_TRUE(page->IsPolling());
 
@@ -218,7 +219,7 @@ TEST_F(ResultPollingTest, PollsUntilTheRouterReportsAnAddressThenStops) {
 TEST_F(ResultPollingTest, DeadRouterIsAskedTwicePerReadAndTheWindowStaysResponsive) {
     RefusingPort nobody;
     BindRouter(nobody.port());
-    auto page = MakePage(300ms, 20);
+    auto page = MakePage(300ms, 20ms);
     page->show();
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return page->IsReading(); }, 2000));
@@ -264,7 +265,7 @@ TEST_F(ResultPollingTest, StoppedReadIsDroppedAndTheNextOneStillArrives) {
     ScopedRouterSim sim;
     ASSERT_TRUE(sim.ok());
     BindRouter(sim.port());
-    auto page = MakePage(100ms, 3600000);
+    auto page = MakePage(100ms, 1h);
     page->RefreshResult();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Count(router->Calls(), "pause 2000") == 1; }, 2000));
     page->StopPolling();
@@ -292,7 +293,7 @@ TEST_F(ResultPollingTest, ATickDuringAReadStartsTheNextOneAsSoonAsItEnds) {
     // However the test ends, a held read is let go before the page waits for it.
     const auto letGo = qScopeGuard([&held] { held.OpenForGood(); });
     ASSERT_TRUE(page->Create());
-    page->SetPollPeriod(3600000);
+    page->SetPollPeriod(1h);
     page->SetReadPause([&held](std::chrono::milliseconds) { held.Hold(); });
     page->show();
     auto* timer = page->findChild<QTimer*>();
@@ -329,8 +330,8 @@ TEST_F(ResultPollingTest, AnOverdueAddressNamesWhatTheRunKnowsAndTheNoteComesBac
     BindRouter(sim.port());
     // The save was never confirmed; the rest went well.
     NoteTaskResult(host.Findings(), TASK_SAVE, -1);
-    auto page = MakePage(5ms, 20);
-    page->SetNoAddressCauseDelay(0);
+    auto page = MakePage(5ms, 20ms);
+    page->SetNoAddressCauseDelay(0ms);
     const QString usualNote = FieldText(*page, kResultNote);
     page->show();
 

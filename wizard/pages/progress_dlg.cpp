@@ -83,7 +83,7 @@ bool CProgressDlg::OnInitDialog() {
         }
     }
     ShowStageText();
-    animationTimer_.start(kProgressTimerPeriodMs, this);
+    animationTimer_.start(static_cast<int>(kProgressTimerPeriod.count()), this);
     return true;
 }
 

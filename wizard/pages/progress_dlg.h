@@ -13,6 +13,7 @@
 #include <QSize>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <utility>
 
@@ -22,7 +23,7 @@ class SetupWorker;
 inline constexpr int kProgressTemplateId = 135;
 // The animation's period and the tick from which it stops and, once the task
 // is done, ends the window if the close has not (about 29.7 minutes).
-inline constexpr int kProgressTimerPeriodMs = 500;
+inline constexpr std::chrono::milliseconds kProgressTimerPeriod{500};
 inline constexpr int kProgressSafetyTick = 3567;
 inline constexpr int kProgressFrameCount = 5;
 

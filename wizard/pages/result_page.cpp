@@ -320,7 +320,8 @@ void CResultDlg::UpdateStatusNote() {
         }
         return;
     }
-    if (causesShown_ || !waitingForAddress_.isValid() || waitingForAddress_.elapsed() < causeDelayMs_) {
+    if (causesShown_ || !waitingForAddress_.isValid() ||
+        std::chrono::milliseconds(waitingForAddress_.elapsed()) < causeDelay_) {
         return;
     }
     causesShown_ = true;

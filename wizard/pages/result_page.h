@@ -20,14 +20,15 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 
 class StatusRefresher;
 
-inline constexpr int kResultPollPeriodMs = 2000;
+inline constexpr std::chrono::milliseconds kResultPollPeriod{2000};
 // How long the page polls without a WAN address before it says what it
 // knows of the likely cause, instead of polling in silence.
-inline constexpr int kNoAddressCauseDelayMs = 3 * 60 * 1000;
+inline constexpr std::chrono::milliseconds kNoAddressCauseDelay = std::chrono::minutes(3);
 
 class CResultDlg : public CWizardPage {
     Q_OBJECT
@@ -49,11 +50,11 @@ public:
     bool IsPolling() const { return pollTimer_.isActive(); }
     bool IsReading() const;
 
-    // Tests shorten these; the program keeps kResultPollPeriodMs and the
+    // Tests shorten these; the program keeps kResultPollPeriod and the
     // refresher's own wait of kStatusReadPauseMs.
-    void SetPollPeriod(int milliseconds) { pollPeriod_ = milliseconds; }
+    void SetPollPeriod(std::chrono::milliseconds period) { pollPeriod_ = period; }
     void SetReadPause(PauseFunction pause);
-    void SetNoAddressCauseDelay(int milliseconds) { causeDelayMs_ = milliseconds; }
+    void SetNoAddressCauseDelay(std::chrono::milliseconds delay) { causeDelay_ = delay; }
 
     // The summary of what was set, with the join code, as a PDF at path
     // (what "Save summary..." writes once a file is chosen).
@@ -85,12 +86,12 @@ private:
     std::unique_ptr<StatusRefresher> refresher_;
     // A child of the page, so that tests can reach it and drive its ticks.
     QTimer pollTimer_{this};
-    int pollPeriod_ = kResultPollPeriodMs;
+    std::chrono::milliseconds pollPeriod_ = kResultPollPeriod;
     bool readFromPollTimer_ = false;
     bool tickDuringRead_ = false;
     bool waitCursorShown_ = false;     // the application override this page set
     QElapsedTimer waitingForAddress_;  // since the page was first shown
-    int causeDelayMs_ = kNoAddressCauseDelayMs;
+    std::chrono::milliseconds causeDelay_ = kNoAddressCauseDelay;
     bool statusAnswered_ = false;  // a read brought back any status at all
     bool causesShown_ = false;
 };

@@ -14,11 +14,13 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <chrono>
+
 namespace {
 
 // How long a window that lost the front to a message box may take to get it
 // back.
-constexpr int kActivationWaitMs = 2000;
+constexpr std::chrono::milliseconds kActivationWait{2000};
 
 // Moves the focus to a field once its window was activated again, after Qt's
 // own focus handling for the activation.
@@ -89,7 +91,7 @@ void CWizardPage::FocusOnReturn(QWidget& control) {
     // while that takes; then the watch ends, so it never acts on a later one.
     auto* watch = new FocusAfterActivation(control);
     control.window()->installEventFilter(watch);
-    QTimer::singleShot(kActivationWaitMs, watch, &QObject::deleteLater);
+    QTimer::singleShot(kActivationWait, watch, &QObject::deleteLater);
 }
 
 bool CWizardPage::OnInitDialog() {
