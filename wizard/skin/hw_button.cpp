@@ -97,7 +97,7 @@ void CHwBtn_Pub::CalcLayout() {
     ButtonLayoutInput input;
     input.hasText = !text().isEmpty();
     if (input.hasText) {
-        const QFontMetrics metrics(states_.At(0).font.value_or(font()));
+        const QFontMetrics metrics(states_.At(kPushNormal).font.value_or(font()));
         const int flags = TextFlagsFromFormat(textFormat_) & Qt::TextShowMnemonic;
         input.textSize = QSize(metrics.size(Qt::TextSingleLine | flags, text()).width(), metrics.height());
     }
@@ -317,7 +317,7 @@ void CHwBtn_Pub::mousePressEvent(QMouseEvent* event) {
 
 void CHwBtn_Pub::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && visitedColour_ != kNoColour) {
-        states_.SetTextColorOfState(0, visitedColour_);
+        states_.SetTextColorOfState(kPushNormal, visitedColour_);
     }
     // A click handler may delete the button.
     const QPointer<CHwBtn_Pub> alive(this);
