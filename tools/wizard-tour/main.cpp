@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
             return true;
         });
         tour.ClickNext();
+        tour.AcceptMessagesUntilClosed(QStringLiteral("keep-profile"));
     }
     QObject::connect(&tour, &WizardTour::Finished, &window, [&](bool ok) {
         if (ok && parser.isSet(looks)) {

@@ -72,6 +72,7 @@ void AddPppoeTour(WizardTour& tour, const PppoeTourSettings& settings) {
     tour.ClickNext();
     tour.ShootProgress(QStringLiteral("progress-link"));
     tour.AnswerMessageBox(kOk, QStringLiteral("connect-ok"));
+    tour.AcceptMessagesUntilPage(kPageWanType, QStringLiteral("profile-switched"));
 
     tour.ExpectPage(kPageWanType, QStringLiteral("connection-type"));
     tour.Click(kPageWanType, CSetup5Dlg::kIdAutoDetect);

@@ -21,6 +21,8 @@
 #include <QPointer>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 // Runs action from the event loop rather than inside the current step, so a
@@ -279,6 +281,49 @@ void WizardTour::AnswerMessageBox(int controlId, const QString& shotName, const 
             }
         });
         return true;
+    });
+}
+
+void WizardTour::AcceptMessagesUntilPage(int page, const QString& shotName) {
+    AcceptMessagesUntil(
+        QStringLiteral("messages before page %1").arg(page),
+        [this, page] { return window_.CurrentPage() == page && !OtherWindowIsModal(); }, shotName);
+}
+
+void WizardTour::AcceptMessagesUntilClosed(const QString& shotName) {
+    AcceptMessagesUntil(
+        QStringLiteral("messages until the window closes"), [this] { return !window_.isVisible(); },
+        shotName);
+}
+
+void WizardTour::AcceptMessagesUntil(const QString& description, std::function<bool()> done,
+                                     const QString& shotName) {
+    auto answered = std::make_shared<QPointer<CDlgMessageBox>>();
+    Add(description, [this, done, shotName, answered] {
+        auto* box = ActiveModal<CDlgMessageBox>();
+        if (box == nullptr || !box->isVisible()) {
+            return done();
+        }
+        QAbstractButton* accept = nullptr;
+        for (int id : {CDlgMessageBox::kIdOk, CDlgMessageBox::kIdYes}) {
+            auto* button = qobject_cast<QAbstractButton*>(box->GetDlgItem(id));
+            if (accept == nullptr && button != nullptr && button->isVisible()) {
+                accept = button;
+            }
+        }
+        if (box == *answered || accept == nullptr) {
+            return false;  // pressed already, on its way out
+        }
+        Narrate(QStringLiteral("message \"%1\": press \"%2\"").arg(Gist(box->Message()), ButtonName(accept)));
+        Shoot(box, answered->isNull() ? shotName : QString());
+        *answered = box;
+        QPointer<QAbstractButton> target(accept);
+        Later([target] {
+            if (target) {
+                QTest::mouseClick(target, Qt::LeftButton);
+            }
+        });
+        return false;
     });
 }
 

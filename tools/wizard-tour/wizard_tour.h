@@ -59,6 +59,13 @@ public:
     // the box's message.
     void AnswerMessageBox(int controlId, const QString& shotName = QString(),
                           const QString& checkText = QString());
+    // Accepts every message box that comes before page shows (OK, or Yes to a
+    // question): the ones a run may or may not give, such as a network
+    // profile of the PC switched to automatic addressing, and whether to keep
+    // it. The first is screenshotted.
+    void AcceptMessagesUntilPage(int page, const QString& shotName = QString());
+    // The same until the wizard's window has closed.
+    void AcceptMessagesUntilClosed(const QString& shotName = QString());
     // The same by keyboard: key goes to whatever has the focus in the box.
     void AnswerMessageBoxWithKey(Qt::Key key, const QString& shotName = QString());
     // Waits for the link-error window, screenshots it and presses Retry.
@@ -93,6 +100,7 @@ private:
         QString description;
         Step step;
     };
+    void AcceptMessagesUntil(const QString& description, std::function<bool()> done, const QString& shotName);
     QWidget* Control(int page, int controlId) const;
     // A message box, progress or link-error window is up over the wizard.
     bool OtherWindowIsModal() const;
