@@ -100,6 +100,8 @@ ExchangeOutcome OutcomeOf(ConnectResult result) {
             return ExchangeOutcome::Refused;
         case ConnectResult::TimedOut:
             return ExchangeOutcome::ConnectTimedOut;
+        case ConnectResult::Reset:
+            return ExchangeOutcome::Reset;
         case ConnectResult::Failed:
             break;
     }

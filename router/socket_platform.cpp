@@ -89,7 +89,8 @@ bool SetNonBlocking(SocketHandle socket, bool enabled) {
 }
 
 ConnectResult ConnectFailure(int error) {
-    return error == WSAECONNREFUSED ? ConnectResult::Refused : ConnectResult::Failed;
+    if (error == WSAECONNREFUSED) return ConnectResult::Refused;
+    return error == WSAECONNRESET ? ConnectResult::Reset : ConnectResult::Failed;
 }
 
 // select rather than WSAPoll: older Windows never reports a refused
@@ -179,7 +180,8 @@ bool SetNonBlocking(SocketHandle socket, bool enabled) {
 }
 
 ConnectResult ConnectFailure(int error) {
-    return error == ECONNREFUSED ? ConnectResult::Refused : ConnectResult::Failed;
+    if (error == ECONNREFUSED) return ConnectResult::Refused;
+    return error == ECONNRESET ? ConnectResult::Reset : ConnectResult::Failed;
 }
 }  // namespace
 

@@ -25,7 +25,9 @@ void CloseSocket(SocketHandle socket);
 // Parses dotted IPv4 text (no name look-up) into network byte order.
 bool ParseIpv4(const char* text, std::uint32_t& networkOrderAddress);
 
-enum class ConnectResult { Connected, Refused, TimedOut, Failed };
+// Reset: the peer took the connection and reset it before the connect was
+// seen through (a router that hangs up at once).
+enum class ConnectResult { Connected, Refused, TimedOut, Reset, Failed };
 
 // Connects within `timeout`; a refused connection fails at once.
 ConnectResult ConnectWithin(SocketHandle socket, std::uint32_t networkOrderAddress, int port,
