@@ -26,6 +26,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -70,6 +72,75 @@ QImage ShootScreen() {
     return shots.isEmpty() ? QImage() : QImage(folder.filePath(shots.constFirst()));
 }
 
+template <typename Window>
+Window* ShownModal() {
+    auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+    return window != nullptr && window->isVisible() ? window : nullptr;
+}
+
+// Where block's pixels stand on the screen, exactly; none when nowhere.
+std::optional<QPoint> Find(const QImage& screen, const QImage& block) {
+    const QImage pixels = screen.convertToFormat(QImage::Format_RGB32);
+    const QImage wanted = block.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y + wanted.height() <= pixels.height(); ++y) {
+        for (int x = 0; x + wanted.width() <= pixels.width(); ++x) {
+            bool same = true;
+            for (int row = 0; same && row < wanted.height(); ++row) {
+                const auto* left = reinterpret_cast<const QRgb*>(pixels.constScanLine(y + row)) + x;
+                const auto* right = reinterpret_cast<const QRgb*>(wanted.constScanLine(row));
+                same = std::equal(right, right + wanted.width(), left);
+            }
+            if (same) {
+                return QPoint(x, y);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// A piece of a window's face (as its own drawing gives it) that is worth
+// looking for: not one flat colour.
+std::optional<QImage> Landmark(const QImage& face, const QPoint& at) {
+    constexpr int kSide = 24;
+    const QImage block = face.copy(QRect(at, QSize(kSide, kSide))).convertToFormat(QImage::Format_RGB32);
+    const QRgb first = block.pixel(0, 0);
+    for (int y = 0; y < kSide; ++y) {
+        for (int x = 0; x < kSide; ++x) {
+            if (block.pixel(x, y) != first) {
+                return block;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// Where a window's top-left corner stands on the screen, found by a piece of
+// its face; the face's own point of that piece.
+struct Found {
+    QPoint origin;
+    QPoint piece;
+};
+
+std::optional<Found> Locate(const QImage& screen, QWidget& window, const QRect& hidden = QRect()) {
+    const QImage face = window.grab().toImage();
+    constexpr int kStep = 30;
+    for (int y = kStep; y + 2 * kStep < face.height(); y += kStep) {
+        for (int x = kStep; x + 2 * kStep < face.width(); x += kStep) {
+            const auto landmark = Landmark(face, QPoint(x, y));
+            if (!landmark) {
+                continue;
+            }
+            if (const auto at = Find(screen, *landmark)) {
+                const Found found{*at - QPoint(x, y), QPoint(x, y)};
+                if (!hidden.intersects(QRect(*at, landmark->size()).adjusted(-20, -20, 20, 20))) {
+                    return found;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 class DesktopWalk {
 public:
     DesktopWalk(WizardRun& run, QString shotDirectory)
@@ -95,11 +166,48 @@ public:
         });
     }
 
+    // With a box up: clicks the wizard where the box does not cover it (a
+    // real click, through the window system), and after it the box must
+    // still show, whole, where it was.
+    void ClickWizardBesideTheBox(CQelvaneDlg& wizard) {
+        auto boxAt = std::make_shared<QPoint>();
+        run_.tour().Add(QStringLiteral("click the wizard beside the box"), [this, &wizard, boxAt] {
+            auto* box = ShownModal<CDlgMessageBox>();
+            const auto boxFound = box != nullptr ? Locate(lastShot_, *box) : std::nullopt;
+            const QRect boxRect = boxFound ? QRect(boxFound->origin, box->size()) : QRect();
+            const auto wizardFound = boxFound ? Locate(lastShot_, wizard, boxRect) : std::nullopt;
+            if (!wizardFound) {
+                std::printf("click: the box or the wizard was not found on the screen\n");
+                failed_ = true;
+                return true;
+            }
+            *boxAt = boxFound->origin;
+            const QPoint click = wizardFound->origin + wizardFound->piece + QPoint(12, 12);
+            std::printf("click: wizard at %d,%d, box at %d,%d, clicking %d,%d\n", wizardFound->origin.x(),
+                        wizardFound->origin.y(), boxAt->x(), boxAt->y(), click.x(), click.y());
+            std::fflush(stdout);
+            QProcess::execute(QStringLiteral("xdotool"),
+                              {QStringLiteral("mousemove"), QString::number(click.x()),
+                               QString::number(click.y()), QStringLiteral("click"), QStringLiteral("1")});
+            return true;
+        });
+        ShootWhen(QStringLiteral("after-click"), [] { return true; });
+        run_.tour().Add(QStringLiteral("the box is still above"), [this, boxAt] {
+            auto* box = ShownModal<CDlgMessageBox>();
+            const auto boxFound = box != nullptr ? Locate(lastShot_, *box) : std::nullopt;
+            const bool above = boxFound && boxFound->origin == *boxAt;
+            std::printf("box-above-after-click=%s\n", above ? "yes" : "no");
+            failed_ = failed_ || !above;
+            return true;
+        });
+    }
+
     bool failed() const { return failed_; }
 
 private:
     void Shoot(const QString& name) {
         const QImage shot = ShootScreen();
+        lastShot_ = shot;
         const QString path =
             QStringLiteral("%1/%2-%3.png").arg(shotDirectory_, OnWayland() ? "wayland" : "x11", name);
         const int keyPixels = shot.isNull() ? -1 : KeyPixels(shot);
@@ -112,14 +220,9 @@ private:
 
     WizardRun& run_;
     QString shotDirectory_;
+    QImage lastShot_;
     bool failed_ = false;
 };
-
-template <typename Window>
-Window* ShownModal() {
-    auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-    return window != nullptr && window->isVisible() ? window : nullptr;
-}
 
 }  // namespace
 
@@ -132,7 +235,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption chinese(QStringLiteral("chinese"), QStringLiteral("Simplified Chinese texts."));
     const QCommandLineOption move(QStringLiteral("move"), QStringLiteral("Move the wizard by DX,DY first."),
                                   QStringLiteral("DX,DY"));
-    parser.addOptions({shots, chinese, move});
+    const QCommandLineOption clickWizard(
+        QStringLiteral("click-wizard"),
+        QStringLiteral(
+            "With the Exit question up, click the wizard beside it (xdotool; a compositor with a seat)."));
+    parser.addOptions({shots, chinese, move, clickWizard});
     parser.process(qtApp);
     const QString shotDirectory = parser.value(shots);
     if (shotDirectory.isEmpty() || !QDir().mkpath(shotDirectory)) {
@@ -173,6 +280,9 @@ int main(int argc, char** argv) {
             std::printf("box-offset=%d,%d\n", offset.x(), offset.y());
             return true;
         });
+    }
+    if (parser.isSet(clickWizard)) {
+        walk.ClickWizardBesideTheBox(wizard);
     }
     tour.AnswerMessageBox(CDlgMessageBox::kIdNo);
     for (int page : {kPageWelcome, kPageSetup1, kPageSetup2, kPageSetup3, kPageSetup4}) {

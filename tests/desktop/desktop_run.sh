@@ -6,6 +6,11 @@
 #                                 platform. Its boxes and progress window must
 #                                 be given the wizard as parent (the protocol
 #                                 log shows xdg_toplevel.set_parent).
+#   desktop_run.sh HOST wayland-seat
+#                                 weston nested on a bare Xvfb, which gives it
+#                                 a seat: with the Exit question up, a real
+#                                 click (xdotool) on the wizard beside it must
+#                                 leave the question above the wizard.
 #   desktop_run.sh HOST x11       Xvfb without a window manager or compositor:
 #                                 the shapes still cut the windows, and the Exit
 #                                 question is centred on a wizard that moved.
@@ -31,6 +36,20 @@ shots=${QELVANE_SHOT_DIR:-$work/shots}
 [[ -n ${TSAN_OPTIONS:-} ]] && export TSAN_OPTIONS="$TSAN_OPTIONS:report_mutex_bugs=0"
 plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
 
+wait_for_socket() {
+  for _ in $(seq 100); do [[ -S $1 ]] && return; sleep 0.05; done
+  cat "$2"
+  fail "the window system did not start"
+}
+# A bare X server (no window manager, no compositor) as DISPLAY.
+start_xvfb() {
+  local display=:$((200 + RANDOM % 600))
+  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  server=$!
+  wait_for_socket "/tmp/.X11-unix/X${display#:}" "$work/xvfb.log"
+  export DISPLAY=$display
+}
+
 case $mode in
   wayland)
     command -v weston >/dev/null || skip "no weston (Debian package weston)"
@@ -42,20 +61,36 @@ case $mode in
     weston --backend=headless-backend.so --use-pixman --socket=qelvane-test --width=1280 --height=800 \
       --idle-time=0 --debug >"$work/weston.log" 2>&1 &
     server=$!
-    for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/qelvane-test ]] && break; sleep 0.05; done
-    [[ -S $XDG_RUNTIME_DIR/qelvane-test ]] || { cat "$work/weston.log"; fail "weston did not start"; }
+    wait_for_socket "$XDG_RUNTIME_DIR/qelvane-test" "$work/weston.log"
     export WAYLAND_DISPLAY=qelvane-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
     unset DISPLAY
     "$host" --shots "$shots" "$@" >"$work/host.out" 2>"$work/host.err"
     status=$?
     ;;
+  wayland-seat)
+    command -v weston >/dev/null || skip "no weston (Debian package weston)"
+    command -v weston-screenshooter >/dev/null || skip "no weston-screenshooter (Debian package weston)"
+    command -v Xvfb >/dev/null || skip "no Xvfb (Debian package xvfb)"
+    command -v xdotool >/dev/null || skip "no xdotool (Debian package xdotool)"
+    compgen -G "$plugins/platforms/libqwayland*.so" >/dev/null || skip "no Qt Wayland platform (qt6-wayland)"
+    start_xvfb
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # weston's window takes the X screen's top-left corner, so a point of
+    # its output is the same point of the X screen for xdotool.
+    weston --backend=x11-backend.so --use-pixman --socket=qelvane-test --width=1200 --height=760 \
+      --idle-time=0 --debug >"$work/weston.log" 2>&1 &
+    nested=$!
+    wait_for_socket "$XDG_RUNTIME_DIR/qelvane-test" "$work/weston.log"
+    export WAYLAND_DISPLAY=qelvane-test QT_QPA_PLATFORM=wayland
+    "$host" --shots "$shots" --click-wizard "$@" >"$work/host.out" 2>"$work/host.err"
+    status=$?
+    kill "$nested" 2>/dev/null && wait "$nested" 2>/dev/null
+    ;;
   x11)
     command -v Xvfb >/dev/null || skip "no Xvfb (Debian package xvfb)"
-    display=:$((200 + RANDOM % 600))
-    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    server=$!
-    for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.05; done
-    export DISPLAY=$display QT_QPA_PLATFORM=xcb
+    start_xvfb
+    export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
     "$host" --shots "$shots" --move 180,-60 "$@" >"$work/host.out" 2>"$work/host.err"
     status=$?
@@ -70,6 +105,9 @@ if ((status != 0)); then
 fi
 grep -q '^shot progress ' "$work/host.out" || fail "the progress window was not shot"
 case $mode in
+  wayland-seat)
+    grep -q '^box-above-after-click=yes' "$work/host.out" || fail "a click on the wizard hid its Exit question"
+    ;;
   wayland)
     # Qt writes the protocol log to standard error: a box and the progress
     # window each name the wizard's toplevel as their parent.
