@@ -37,7 +37,7 @@ shots=${QELVANE_SHOT_DIR:-$work/shots}
 plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
 
 wait_for_socket() {
-  for _ in $(seq 100); do [[ -S $1 ]] && return; sleep 0.05; done
+  for _ in $(seq 200); do [[ -S $1 ]] && return; sleep 0.05; done
   cat "$2"
   fail "the window system did not start"
 }
