@@ -37,7 +37,9 @@ BoundedBus::BoundedBus(QDBusConnection bus, std::chrono::milliseconds callTimeou
 
 QDBusMessage BoundedBus::Call(const QString& path, const QString& interface, const QString& method,
                               const QVariantList& arguments) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now());
+    // Rounded up: a budget with less than a millisecond left is not out of
+    // time yet (OutOfTime says so too), and its call gets that millisecond.
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline_ - Clock::now());
     QDBusMessage message = Message(path, interface, method, arguments);
     if (left.count() <= 0) {
         return message.createErrorReply(QDBusError::Timeout,
