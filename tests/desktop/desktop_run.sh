@@ -50,39 +50,41 @@ start_xvfb() {
   export DISPLAY=$display
 }
 
+need_weston() {
+  command -v weston >/dev/null || skip "no weston (Debian package weston)"
+  command -v weston-screenshooter >/dev/null || skip "no weston-screenshooter (Debian package weston)"
+  compgen -G "$plugins/platforms/libqwayland*.so" >/dev/null || skip "no Qt Wayland platform (qt6-wayland)"
+}
+# weston with BACKEND WIDTH HEIGHT on a private runtime folder, the wizard on
+# Qt's Wayland platform; --debug lets the screenshooter client in.
+start_weston() {
+  export XDG_RUNTIME_DIR=$work/runtime
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  weston --backend="$1" --use-pixman --socket=qelvane-test --width="$2" --height="$3" \
+    --idle-time=0 --debug >"$work/weston.log" 2>&1 &
+  wait_for_socket "$XDG_RUNTIME_DIR/qelvane-test" "$work/weston.log"
+  export WAYLAND_DISPLAY=qelvane-test QT_QPA_PLATFORM=wayland
+}
+
 case $mode in
   wayland)
-    command -v weston >/dev/null || skip "no weston (Debian package weston)"
-    command -v weston-screenshooter >/dev/null || skip "no weston-screenshooter (Debian package weston)"
-    compgen -G "$plugins/platforms/libqwayland*.so" >/dev/null || skip "no Qt Wayland platform (qt6-wayland)"
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    # --debug lets the screenshooter client in.
-    weston --backend=headless-backend.so --use-pixman --socket=qelvane-test --width=1280 --height=800 \
-      --idle-time=0 --debug >"$work/weston.log" 2>&1 &
+    need_weston
+    start_weston headless-backend.so 1280 800
     server=$!
-    wait_for_socket "$XDG_RUNTIME_DIR/qelvane-test" "$work/weston.log"
-    export WAYLAND_DISPLAY=qelvane-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
+    export WAYLAND_DEBUG=client
     unset DISPLAY
     "$host" --shots "$shots" "$@" >"$work/host.out" 2>"$work/host.err"
     status=$?
     ;;
   wayland-seat)
-    command -v weston >/dev/null || skip "no weston (Debian package weston)"
-    command -v weston-screenshooter >/dev/null || skip "no weston-screenshooter (Debian package weston)"
+    need_weston
     command -v Xvfb >/dev/null || skip "no Xvfb (Debian package xvfb)"
     command -v xdotool >/dev/null || skip "no xdotool (Debian package xdotool)"
-    compgen -G "$plugins/platforms/libqwayland*.so" >/dev/null || skip "no Qt Wayland platform (qt6-wayland)"
     start_xvfb
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
     # weston's window takes the X screen's top-left corner, so a point of
     # its output is the same point of the X screen for xdotool.
-    weston --backend=x11-backend.so --use-pixman --socket=qelvane-test --width=1200 --height=760 \
-      --idle-time=0 --debug >"$work/weston.log" 2>&1 &
+    start_weston x11-backend.so 1200 760
     nested=$!
-    wait_for_socket "$XDG_RUNTIME_DIR/qelvane-test" "$work/weston.log"
-    export WAYLAND_DISPLAY=qelvane-test QT_QPA_PLATFORM=wayland
     "$host" --shots "$shots" --click-wizard "$@" >"$work/host.out" 2>"$work/host.err"
     status=$?
     kill "$nested" 2>/dev/null && wait "$nested" 2>/dev/null

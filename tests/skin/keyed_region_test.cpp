@@ -85,7 +85,7 @@ TEST(KeyedRegion, NothingToKeepGivesAnEmptyRegion) {
     EXPECT_TRUE(BitmapToRegion(allKey, kSkinKeyColour).isEmpty());
 }
 
-TEST(KeyedRegion, ClearedFaceIsSeeThroughExactlyWhereTheOutlineCuts) {
+TEST(KeyedRegion, ClearedFaceIsSeeThroughExactlyOnTheKeyColour) {
     QImage image(5, 3, QImage::Format_RGB32);
     image.fill(QColor(20, 40, 60));
     for (const QPoint key : {QPoint(0, 0), QPoint(4, 0), QPoint(1, 2), QPoint(2, 2)}) {
@@ -94,12 +94,11 @@ TEST(KeyedRegion, ClearedFaceIsSeeThroughExactlyWhereTheOutlineCuts) {
     image.setPixelColor(3, 1, QColor(255, 255, 1));
 
     const QImage cleared = KeyColourCleared(image, kSkinKeyColour);
-    const QRegion outline = BitmapToRegion(image, kSkinKeyColour);
     ASSERT_EQ(cleared.size(), image.size());
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = cleared.pixelColor(x, y);
-            if (outline.contains(QPoint(x, y))) {
+            if (image.pixelColor(x, y) != kYellow) {
                 EXPECT_EQ(pixel, image.pixelColor(x, y)) << "at " << x << "," << y;
             } else {
                 EXPECT_EQ(pixel.alpha(), 0) << "at " << x << "," << y;
